@@ -1,0 +1,35 @@
+// The figures: concentric bands that swing around the centre, and the animation clock.
+#pragma once
+
+#include <cstdint>
+
+enum { MAX_FIGURES = 50 };
+
+struct ClientRect {
+    int32_t left, top, right, bottom;
+};
+
+struct FigureState {
+    int32_t firstTick; // 1 until the set-up has run
+    ClientRect clientRect;
+    int32_t width;
+    int32_t height;
+    double clock;
+    double maxRadius;
+    double phase[MAX_FIGURES];
+    double angle[MAX_FIGURES];
+    double prevAngle[MAX_FIGURES];
+    int32_t innerRadius[MAX_FIGURES];
+    int32_t outerRadius[MAX_FIGURES];
+    void *frogBitmap; // the frog picture's bitmap handle in the Windows build
+};
+
+extern FigureState figureState;
+
+// Pseudo-random integers uniform over 0..32767.
+void SeedRandom(uint32_t seed);
+int32_t NextRandom();
+
+void SetUpFigures();
+void UpdateAngle(int32_t i);
+void FinishTick();

@@ -1,0 +1,42 @@
+// The six user settings, their defaults and their registry text format.
+// Encoding and decoding are platform-free; LoadSettings/SaveSettings (Windows build only)
+// move the encoded bytes to and from HKEY_CURRENT_USER\SinuetSet9.
+#pragma once
+
+#include <cstdint>
+
+struct SaverSettings {
+    int32_t count;          // number of figures, 1..MAX_FIGURES
+    int32_t loopsPerMinute; // swings per minute, 1..10
+    int32_t showFrog;       // 0 or 1
+    int32_t fade;           // 0 or 1
+    int32_t view3D;         // 0 or 1
+    uint32_t color;         // 0x00BBGGRR
+};
+
+extern SaverSettings saverSettings;
+
+// The six registry values, in the order they are read and written.
+enum SettingValue { VALUE_N, VALUE_LM, VALUE_DF, VALUE_FA, VALUE_VI, VALUE_CO, SETTING_VALUE_COUNT };
+
+extern const char *const SETTINGS_KEY;                         // "SinuetSet9"
+extern const char *const SETTING_VALUE_NAMES[SETTING_VALUE_COUNT]; // "N", "LM", ...
+extern const uint32_t SETTING_DATA_SIZES[SETTING_VALUE_COUNT];     // 8, 8, 2, 2, 2, 8
+
+void SetDefaultSettings(SaverSettings &settings);
+
+// Formats one value's text into `data` (at least 9 bytes) and returns the data size that
+// is stored: the fixed size of the value, whatever the length of the text.
+uint32_t EncodeSettingValue(const SaverSettings &settings, SettingValue value, char *data);
+
+// Takes one value's bytes as a registry query returned them (`length` bytes, not
+// necessarily NUL-terminated) into its field; text that holds no number leaves the field.
+void DecodeSettingValue(SaverSettings &settings, SettingValue value, const unsigned char *data,
+                        uint32_t length);
+
+// The dialog's correction rule: above `upper` becomes `upper`, 0 or below becomes 1.
+int32_t CorrectSetting(int32_t typed, int32_t upper);
+
+// Windows build only: the registry side.
+void LoadSettings();
+void SaveSettings();

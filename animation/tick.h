@@ -1,0 +1,21 @@
+// The platform-free steps of one timer tick, shared by the saver and by sinuet-trace.
+#pragma once
+
+#include "drawing_context.h"
+
+#include <cstdint>
+
+struct FrogPlacement {
+    int32_t x;
+    int32_t y;
+};
+
+// Whether this tick copies the frog picture: shown, and the clock at exactly 0.04.
+int FrogDueThisTick();
+
+// Top-left corner of a picture of the given size: centred, raised by a quarter of the
+// height in the tilted view.
+FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight);
+
+// UpdateAngle(i) then DrawFigure(context, i) for every figure in ascending order.
+void DrawFigures(const DrawingContext &context);

@@ -1,0 +1,62 @@
+# Helpers shared by every folder: warnings for our own targets, unit tests (native and
+# under Wine) and Win32 test programs that drive the built saver.
+
+function(sinuet_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(SINUET_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+if(WIN32)
+    # Debian's googletest source package builds with the posix-thread MinGW compilers.
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(SINUET_GTEST_MAIN GTest::gtest_main)
+    set(SINUET_GTEST GTest::gtest)
+    if(NOT TARGET GTest::gtest_main)
+        add_library(GTest::gtest_main ALIAS gtest_main)
+        add_library(GTest::gtest ALIAS gtest)
+        add_library(GTest::gmock ALIAS gmock)
+    endif()
+else()
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+    set(SINUET_GTEST_MAIN GTest::gtest_main)
+    set(SINUET_GTEST GTest::gtest)
+endif()
+
+# sinuet_unit_test(NAME SOURCES ... LIBS ...)
+# A GoogleTest program of platform-free tests. Natively each case becomes a ctest test;
+# in the Windows build the whole program is one ctest test run under Wine, so the same
+# exact cases are checked with the MinGW compiler and runtime.
+function(sinuet_unit_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${SINUET_GTEST_MAIN})
+    sinuet_warnings(${name})
+    if(WIN32)
+        add_test(NAME win32.${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(win32.${name} PROPERTIES TIMEOUT 300 LABELS unit)
+    else()
+        gtest_discover_tests(${name} TEST_PREFIX "${name}." PROPERTIES LABELS unit)
+    endif()
+endfunction()
+
+# sinuet_wine_test(NAME SOURCES ... [LIBS ...] [TIMEOUT seconds])
+# A Win32 GoogleTest program that starts the built sinuet.scr (which sits beside it in
+# bin/) and drives it through real windows, messages and the registry. Such tests share
+# one desktop and one registry, so they never run in parallel.
+function(sinuet_wine_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE wine_test_support ${ARG_LIBS} ${SINUET_GTEST_MAIN})
+    sinuet_warnings(${name})
+    add_dependencies(${name} sinuet)
+    add_test(NAME wine.${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(wine.${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE LABELS wine)
+endfunction()
