@@ -39,6 +39,8 @@ static double MaxRadiusOf(int32_t width, int32_t height) {
     return std::sqrt(static_cast<double>(quarter)) + 20.0;
 }
 
+double PhaseOf(int32_t r) { return static_cast<double>((60 * r) / 32767); }
+
 static int32_t BandEdge(double startRadius, double span, int32_t k, int32_t count) {
     const double radius = startRadius + (static_cast<double>(k) * span) / count;
     const int32_t edge = static_cast<int32_t>(radius);
@@ -50,8 +52,7 @@ void SetUpFigures() {
     const int32_t count = FigureCount();
     SeedRandom(fixedSeedGiven ? fixedSeed : static_cast<uint32_t>(std::time(nullptr)));
     for (int32_t i = 0; i < count; ++i) {
-        const int32_t r = NextRandom();
-        f.phase[i] = static_cast<double>((60 * r) / 32767);
+        f.phase[i] = PhaseOf(NextRandom());
         f.prevAngle[i] = std::sin(f.phase[i]) * SWING;
     }
     // Formed in 64 bits and narrowed, so that no rectangle overflows the subtraction.

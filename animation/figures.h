@@ -34,6 +34,9 @@ int32_t NextRandom();
 // been called, with the given seed (tests and sinuet-trace repeat a run with it).
 void UseFixedSeed(uint32_t seed);
 
+// A figure's phase from the random integer r (0..32767): a whole number 0..60.
+double PhaseOf(int32_t r);
+
 // The number of figures the arrays are indexed with: the settings' count, never below 0
 // nor above MAX_FIGURES.
 int32_t FigureCount();

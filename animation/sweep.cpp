@@ -25,10 +25,9 @@ struct SweepView {
 static const SweepView FLAT_VIEW = {0, 2, 1, 1, 0.0, 0.0};
 static const SweepView TILTED_VIEW = {1, 4, 1, 3, 0.15, 0.1};
 
-// Where segments are drawn: the centre and the cull limits of the window.
+// Where segments are drawn: the centre of the window and the view.
 struct SweepFrame {
     double cx, cy;
-    double limitX, limitY; // width + 1 and height + 1
     int32_t tilted;
 };
 
@@ -40,7 +39,7 @@ static const double MAX_STEPS = 1e9;
 // A value beyond the 32-bit range (an infinity included) is clamped to the range's end
 // on its side; a value that is not a number, which only a point on the tilted view's
 // vanishing line gives, becomes 0.
-static int32_t ClampToInt32(double value) {
+int32_t OuterCoordinate(double value) {
     if (value != value) {
         return 0;
     }
@@ -51,6 +50,13 @@ static int32_t ClampToInt32(double value) {
         return INT32_MIN;
     }
     return static_cast<int32_t>(value);
+}
+
+int PassesCull(double x1, double y1) {
+    // width + 1 and height + 1 are formed in 64 bits, so that no size overflows them.
+    const double limitX = static_cast<double>(static_cast<int64_t>(figureState.width) + 1);
+    const double limitY = static_cast<double>(static_cast<int64_t>(figureState.height) + 1);
+    return x1 < limitX && y1 < limitY && x1 > -1.0 && y1 > -1.0 ? 1 : 0;
 }
 
 static void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double theta,
@@ -69,12 +75,11 @@ static void DrawSegment(const DrawingContext &context, const SweepFrame &frame, 
         x2 = outer.x;
         y2 = outer.y;
     }
-    // Only the inner point is tested, strictly; a point that is not a number fails.
-    if (!(x1 < frame.limitX && y1 < frame.limitY && x1 > -1.0 && y1 > -1.0)) {
-        return;
+    if (!PassesCull(x1, y1)) {
+        return; // the outer point is never tested
     }
     context.moveTo(context.target, static_cast<int32_t>(x1), static_cast<int32_t>(y1));
-    context.lineTo(context.target, ClampToInt32(x2), ClampToInt32(y2));
+    context.lineTo(context.target, OuterCoordinate(x2), OuterCoordinate(y2));
 }
 
 uint32_t BandColor(int32_t i) {
@@ -109,8 +114,6 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     SweepFrame frame;
     frame.cx = static_cast<double>(f.width / 2);
     frame.cy = static_cast<double>(f.height / 2);
-    frame.limitX = static_cast<double>(static_cast<int64_t>(f.width) + 1);
-    frame.limitY = static_cast<double>(static_cast<int64_t>(f.height) + 1);
     frame.tilted = view.tilted;
 
     const int32_t bandInner = f.innerRadius[i] + view.bandInset;
