@@ -39,7 +39,9 @@ static double MaxRadiusOf(int32_t width, int32_t height) {
     return std::sqrt(static_cast<double>(quarter)) + 20.0;
 }
 
-double PhaseOf(int32_t r) { return static_cast<double>((60 * r) / 32767); }
+double PhaseOf(int32_t r) {
+    return static_cast<double>((60 * r) / 32767);
+}
 
 static int32_t BandEdge(double startRadius, double span, int32_t k, int32_t count) {
     const double radius = startRadius + (static_cast<double>(k) * span) / count;
