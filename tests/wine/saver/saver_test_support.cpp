@@ -18,7 +18,12 @@ bool WaitForExitPumping(ChildProcess &child, DWORD timeoutMs) {
 HWND StartFullScreen(ChildProcess &child, const std::string &arguments) {
     if (!StartSaver(arguments, child))
         return nullptr;
-    return WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 10000);
+    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 10000);
+    DWORD start = GetTickCount();
+    while (window && !(IsWindowVisible(window) && GetForegroundWindow() == window) &&
+           GetTickCount() - start < 5000)
+        PumpMessages(10);
+    return window;
 }
 
 bool WaitUntilHidden(HWND window, DWORD timeoutMs) {

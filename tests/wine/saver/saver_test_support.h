@@ -13,7 +13,8 @@
 // a child of one of ours, so the saver sends us messages).
 bool WaitForExitPumping(ChildProcess &child, DWORD timeoutMs);
 
-// Starts a full-screen saver with the arguments and waits for its window.
+// Starts a full-screen saver with the arguments and waits for its window to be shown and
+// in the foreground.
 HWND StartFullScreen(ChildProcess &child, const std::string &arguments = "/s");
 
 // A full-screen saver closes: its window is hidden at once, destroyed about 2 s later.
