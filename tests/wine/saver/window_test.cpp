@@ -127,4 +127,25 @@ TEST(SaverWindow, APreviewFillsItsParentAndServesIt) {
     ASSERT_TRUE(WaitForExitPumping(child, 10000));
     EXPECT_EQ(static_cast<LONG>(child.ExitCode()), 0);
 }
+TEST(PreviewHost, ShowsThePreviewInItsWindowUntilClosed) {
+    ChildProcess hostProcess;
+    ASSERT_TRUE(StartCommandLine("\"" + TestBinDir() + "preview-host.exe\"", hostProcess));
+    HWND host = WaitForWindow("SinuetPreviewHost", nullptr);
+    ASSERT_NE(host, nullptr);
+    HWND preview = WaitForPreview(host);
+    ASSERT_NE(preview, nullptr);
+    RECT client;
+    GetClientRect(host, &client);
+    EXPECT_EQ(client.right, 152);
+    EXPECT_EQ(client.bottom, 112);
+    GetClientRect(preview, &client);
+    EXPECT_EQ(client.right, 152);
+    EXPECT_EQ(client.bottom, 112);
+    EXPECT_EQ(Title(preview), "Preview");
+
+    PostMessageA(host, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitForExitPumping(hostProcess, 10000));
+    EXPECT_EQ(hostProcess.ExitCode(), 0u);
+    EXPECT_FALSE(IsWindow(preview));
+}
 } // namespace
