@@ -155,7 +155,7 @@ class ConfigDialog : public ::testing::Test {
 
     void CloseChooser(ConfigRun &run, HWND chooser, int button) {
         Click(chooser, button);
-        EXPECT_TRUE(WaitUntilGone(chooser));
+        EXPECT_TRUE(WaitUntilClosed(chooser));
         Settle(run);
     }
 };
@@ -333,7 +333,7 @@ TEST_F(ConfigDialog, HelpAndAboutBoxesKeepTheDialogUsable) {
     Settle(run);
     EXPECT_TRUE(IsChecked(run.dialog, VIEW3D_BOX));
     Click(help, IDOK);
-    EXPECT_TRUE(WaitUntilGone(help));
+    EXPECT_TRUE(WaitUntilClosed(help));
 
     Click(run.dialog, ABOUT_BUTTON);
     HWND about = WaitForOtherDialog(run, run.dialog, ABOUT_CAPTION);
@@ -348,7 +348,7 @@ TEST_F(ConfigDialog, HelpAndAboutBoxesKeepTheDialogUsable) {
         EXPECT_NE(text.find(mention), std::string::npos) << mention;
     EXPECT_TRUE(IsWindowEnabled(run.dialog));
     Click(about, IDOK);
-    EXPECT_TRUE(WaitUntilGone(about));
+    EXPECT_TRUE(WaitUntilClosed(about));
 
     Finish(run, OK_BUTTON);
     ExpectSaved(ReadSettingsKey(), "VI", "1", 2);

@@ -113,9 +113,9 @@ HWND WaitForOtherDialog(ConfigRun &run, HWND except, const char *caption, DWORD 
     }
 }
 
-bool WaitUntilGone(HWND window, DWORD timeoutMs) {
+bool WaitUntilClosed(HWND window, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (IsWindow(window)) {
+    while (IsWindow(window) && IsWindowVisible(window)) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
         PumpMessages(10);

@@ -56,7 +56,9 @@ bool IsChecked(HWND window, int id);
 // caption is `caption` (any caption when null).
 HWND WaitForOtherDialog(ConfigRun &run, HWND except, const char *caption, DWORD timeoutMs = 5000);
 
-bool WaitUntilGone(HWND window, DWORD timeoutMs = 5000);
+// Waits until the window is hidden or destroyed: a closed dialog disappears at once, while
+// Wine takes a moment longer to destroy it.
+bool WaitUntilClosed(HWND window, DWORD timeoutMs = 5000);
 
 // The texts of the child windows of `window` that have the class `className`, in order.
 std::string ChildTexts(HWND window, const char *className, const char *separator = "|");
