@@ -309,12 +309,12 @@ TEST_F(ConfigDialog, EscapeEnterAndCloseBoxLeaveItOpen) {
     ASSERT_EQ(FocusOf(run.dialog), count);
     PostMessageA(count, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(count, WM_KEYUP, VK_RETURN, 0);
-    EXPECT_TRUE(StillRunningAfter(run, 400)) << "Enter in a number field ended the dialog";
+    EXPECT_TRUE(StillOpenAfter(run, 200)) << "Enter in a number field ended the dialog";
     PostMessageA(count, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageA(count, WM_KEYUP, VK_ESCAPE, 0);
-    EXPECT_TRUE(StillRunningAfter(run, 400)) << "Escape ended the dialog";
+    EXPECT_TRUE(StillOpenAfter(run, 200)) << "Escape ended the dialog";
     PostMessageA(run.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(StillRunningAfter(run, 400)) << "the close box ended the dialog";
+    EXPECT_TRUE(StillOpenAfter(run, 200)) << "the close box ended the dialog";
     EXPECT_FALSE(SettingsKeyExists());
     Finish(run, CANCEL_BUTTON);
 }

@@ -57,7 +57,10 @@ bool OpenConfig(const std::string &arguments, ConfigRun &run) {
         return false;
     // The first GUI program of a fresh Wine session can take several seconds to start.
     run.dialog = WaitForOtherDialog(run, nullptr, DIALOG_CAPTION, 30000);
-    return run.dialog != nullptr;
+    if (!run.dialog)
+        return false;
+    Settle(run);
+    return true;
 }
 
 long long WaitForExit(ConfigRun &run, DWORD timeoutMs) {
@@ -66,17 +69,28 @@ long long WaitForExit(ConfigRun &run, DWORD timeoutMs) {
     return static_cast<long long>(static_cast<LONG>(run.process.ExitCode()));
 }
 
-bool StillRunningAfter(ConfigRun &run, DWORD ms) {
-    return !WaitHandlingMessages(run.process.info.hProcess, ms);
+bool StillOpenAfter(ConfigRun &run, DWORD ms) {
+    Settle(run);
+    if (WaitHandlingMessages(run.process.info.hProcess, ms))
+        return false;
+    return IsWindow(run.dialog) && IsWindowVisible(run.dialog);
 }
 
+// Posted messages reach a thread in the order they were posted. A marker posted after
+// them, a text limit that the count field takes on, shows when all have been handled,
+// including by a modal window that one of them opened.
 void Settle(ConfigRun &run) {
-    // WaitForInputIdle returns once the process waits for input with an empty queue; a
-    // short pump afterwards lets any window it opened paint.
-    for (int round = 0; round < 3; ++round) {
-        WaitForInputIdle(run.process.info.hProcess, 2000);
-        WaitHandlingMessages(run.process.info.hProcess, 30);
+    static WPARAM marker = 40000;
+    marker = marker == 40000 ? 40001 : 40000;
+    HWND field = GetDlgItem(run.dialog, COUNT_FIELD);
+    PostMessageA(field, EM_SETLIMITTEXT, marker, 0);
+    const DWORD start = GetTickCount();
+    while (IsWindow(field) &&
+           static_cast<WPARAM>(SendMessageA(field, EM_GETLIMITTEXT, 0, 0)) != marker) {
+        if (GetTickCount() - start >= 5000 || WaitHandlingMessages(run.process.info.hProcess, 10))
+            return;
     }
+    WaitHandlingMessages(run.process.info.hProcess, 30); // time to paint
 }
 
 void Click(HWND window, int id) {
@@ -103,7 +117,8 @@ HWND WaitForOtherDialog(ConfigRun &run, HWND except, const char *caption, DWORD 
         DialogSearch search{run.process.info.dwProcessId, except, caption, nullptr};
         EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found) {
-            Settle(run);
+            if (run.dialog)
+                Settle(run);
             return search.found;
         }
         if (GetTickCount() - start >= timeoutMs ||

@@ -38,8 +38,10 @@ bool OpenConfig(const std::string &arguments, ConfigRun &run);
 // TIMED_OUT.
 long long WaitForExit(ConfigRun &run, DWORD timeoutMs = 10000);
 
-// True when the process still runs after `ms`, handling messages meanwhile.
-bool StillRunningAfter(ConfigRun &run, DWORD ms);
+// True when the dialog is still shown once the process has handled what was posted to it
+// and `ms` more have passed. (An ended dialog hides at once; its process takes a while
+// longer to end.)
+bool StillOpenAfter(ConfigRun &run, DWORD ms);
 
 // Lets the process handle everything posted to it so far.
 void Settle(ConfigRun &run);
