@@ -404,6 +404,15 @@ TEST_F(ConfigDialog, OwnerFromTheCommandLineOrTheForeground) {
     PumpMessages(50);
     EXPECT_TRUE(IsWindowEnabled(owner.window));
 
+    // "/c" without a handle: the foreground window owns the dialog.
+    SetForegroundWindow(owner.window);
+    PumpMessages(50);
+    ASSERT_EQ(GetForegroundWindow(), owner.window);
+    ConfigRun foreground;
+    ASSERT_TRUE(OpenConfig("/c", foreground));
+    EXPECT_EQ(GetWindow(foreground.dialog, GW_OWNER), owner.window);
+    Finish(foreground, CANCEL_BUTTON);
+
     // No switch at all: the dialog has no owner and opens at the screen's corner.
     ConfigRun plain;
     ASSERT_TRUE(OpenConfig("", plain));
