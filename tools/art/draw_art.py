@@ -6,6 +6,7 @@ Usage: draw_art.py OUTPUT_DIR. The result depends on nothing but this code."""
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import footer  # noqa: E402
@@ -20,7 +21,7 @@ def main():
     os.makedirs(out, exist_ok=True)
     write_bmp8(os.path.join(out, "header.bmp"), header.draw())
     write_bmp8(os.path.join(out, "footer.bmp"), footer.draw())
-    write_bmp8(os.path.join(out, "frog.bmp"), frog.draw())
+    write_bmp8(os.path.join(out, "frog.bmp"), frog.draw(), keep=[(0, 0, 0)])
     write_ico16(os.path.join(out, "sinuet.ico"), icon.draw())
 
 

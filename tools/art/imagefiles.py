@@ -66,10 +66,10 @@ def _palette_bytes(palette, entries):
     return b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in padded)
 
 
-def write_bmp8(path, rows):
+def write_bmp8(path, rows, keep=()):
     """An 8-bit BMP with all 256 palette entries, rows stored bottom-up, no compression."""
     height, width = len(rows), len(rows[0])
-    palette, indices = quantize(rows, 256)
+    palette, indices = quantize(rows, 256, keep)
     stride = (width + 3) & ~3
     pixels = b"".join(bytes(row) + b"\0" * (stride - width) for row in reversed(indices))
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, 256,
