@@ -6,23 +6,26 @@
 
 class ChangePasswordTest : public PasswordTest {
   protected:
+    // Two windows of the test for the whole suite (destroying a window takes Wine two
+    // seconds): a hidden one given as owner, and the visible foreground window.
+    static void SetUpTestSuite() {
+        given = CreateWindowA("STATIC", "given owner", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
+                              nullptr, nullptr);
+        foreground = CreateWindowA("STATIC", "foreground", WS_POPUP | WS_VISIBLE, 80, 10, 50, 50,
+                                   nullptr, nullptr, nullptr, nullptr);
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(given);
+        DestroyWindow(foreground);
+    }
     void SetUp() override {
         PasswordTest::SetUp();
         SetWin98Family(true);
         SetMprOverride(true);
         saver = CopySaverWith({MPR_STANDIN});
-        // Two windows of the test: the given owner, and the foreground window.
-        given = CreateWindowA("STATIC", "given owner", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50,
-                              nullptr, nullptr, nullptr, nullptr);
-        foreground = CreateWindowA("STATIC", "foreground", WS_POPUP | WS_VISIBLE, 80, 10, 50, 50,
-                                   nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(IsWindow(given));
         SetForegroundWindow(foreground);
         ASSERT_TRUE(WaitForForeground(foreground));
-    }
-    void TearDown() override {
-        DestroyWindow(given);
-        DestroyWindow(foreground);
-        PasswordTest::TearDown();
     }
 
     // Runs the mode and checks the one recorded call: its name, owner and the two zeros.
@@ -40,8 +43,11 @@ class ChangePasswordTest : public PasswordTest {
     }
     std::string Handle(HWND window) { return std::to_string(reinterpret_cast<UINT_PTR>(window)); }
     std::string saver;
-    HWND given = nullptr, foreground = nullptr;
+    static HWND given, foreground;
 };
+
+HWND ChangePasswordTest::given = nullptr;
+HWND ChangePasswordTest::foreground = nullptr;
 
 TEST_F(ChangePasswordTest, GivenWindowIsTheOwner) {
     ExpectCallWithOwner("/a " + Handle(given), given);

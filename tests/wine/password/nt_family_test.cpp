@@ -23,7 +23,7 @@ class NtFamilyTest : public PasswordTest {
 TEST_F(NtFamilyTest, KeyPressClosesWithoutLoadingTheCheck) {
     ChildProcess child;
     ASSERT_TRUE(StartCopiedSaver(saver, "/s", child));
-    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS);
+    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 20000);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(ReadRecord("CheckLoads"), 0u);
     EXPECT_EQ(ReadRunningState(), 1);
@@ -41,7 +41,7 @@ TEST_F(NtFamilyTest, KeyPressClosesWithoutLoadingTheCheck) {
 TEST_F(NtFamilyTest, CloseIsNeverRefusedAndAutoPlayAnswersZero) {
     ChildProcess child;
     ASSERT_TRUE(StartCopiedSaver(saver, "/s", child));
-    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS);
+    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 20000);
     ASSERT_NE(window, nullptr);
 
     // Two close requests at once, as input would post them: the first destroys the window.
@@ -52,7 +52,7 @@ TEST_F(NtFamilyTest, CloseIsNeverRefusedAndAutoPlayAnswersZero) {
 
     ChildProcess second;
     ASSERT_TRUE(StartCopiedSaver(saver, "/s", second));
-    window = WaitForProcessWindow(second.info.dwProcessId, SAVER_CLASS);
+    window = WaitForProcessWindow(second.info.dwProcessId, SAVER_CLASS, 20000);
     ASSERT_NE(window, nullptr);
     DWORD_PTR answer = 99;
     ASSERT_NE(SendMessageTimeoutA(window, RegisterWindowMessageA("QueryCancelAutoPlay"), 0, 0,

@@ -199,6 +199,10 @@ void PressShift() {
 // --- fixture
 
 void PasswordTest::SetUp() {
+    // The first window of a Wine desktop starts its explorer, which takes seconds; this
+    // process holds the desktop from here on, so the saver's windows open at once.
+    static HWND desktop = GetDesktopWindow();
+    ASSERT_NE(desktop, nullptr);
     saved.push_back(SaveValue(HKEY_CURRENT_USER, APP_KEY, "Version"));
     saved.push_back(SaveValue(HKEY_CURRENT_USER, OVERRIDES_KEY, "mpr"));
     saved.push_back(SaveValue(HKEY_CURRENT_USER, DESKTOP_KEY, SWITCH_VALUE));

@@ -15,7 +15,7 @@ class ProtectedSaverTest : public PasswordTest {
         SetKeptPassword(RIGHT_PASSWORD);
         SetRunningState(0);
         ASSERT_TRUE(StartCopiedSaver(CopySaverWith({CHECK_STANDIN}), "/s", child));
-        window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS);
+        window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 20000);
         ASSERT_NE(window, nullptr);
     }
 

@@ -33,7 +33,7 @@ TEST_P(SwitchTest, ProtectionFollowsTheRawBytes) {
 
     ChildProcess child;
     ASSERT_TRUE(StartCopiedSaver(saver, "/s", child));
-    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS);
+    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 20000);
     ASSERT_NE(window, nullptr);
     DWORD expected = value.protection ? 1 : 0;
     EXPECT_EQ(ReadRecord("CheckLoads"), expected);

@@ -18,7 +18,7 @@ class WithoutVerifyTest : public PasswordTest {
         SetRunningState(running);
         ChildProcess child;
         ASSERT_TRUE(StartCopiedSaver(saver, "/s", child));
-        HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS);
+        HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 20000);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(ReadRecord("CheckLoads"), 1u) << "the library was not even loaded";
         EXPECT_EQ(ReadRecord("CheckFrees"), 1u) << "the library was kept without its check";
