@@ -44,10 +44,21 @@ class ProtectedSaverTest : public PasswordTest {
     HWND window = nullptr;
 };
 
-static bool CursorHidden() {
+// The cursor of the foreground thread, as the platform shows it.
+static HCURSOR ShownCursor() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
-    return GetCursorInfo(&info) && info.hCursor == nullptr;
+    return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+static bool WaitForCursorShown() {
+    DWORD start = GetTickCount();
+    while (!ShownCursor()) {
+        if (GetTickCount() - start >= 3000)
+            return false;
+        PumpMessages(10);
+    }
+    return true;
 }
 
 TEST_F(ProtectedSaverTest, DialogOwnedBySaverHoldsOffInputWhileTheAnimationGoesOn) {
@@ -92,6 +103,12 @@ TEST_F(ProtectedSaverTest, DialogOwnedBySaverHoldsOffInputWhileTheAnimationGoesO
 TEST_F(ProtectedSaverTest, WrongPasswordKeepsSaverRunningBehindAPause) {
     HWND dialog = AskWithKeyPress();
     ASSERT_NE(dialog, nullptr);
+    // Over the dialog the pointer shows a cursor again; the saver must hide it afterwards.
+    RECT dialogRect;
+    GetWindowRect(dialog, &dialogRect);
+    SetCursorPos((dialogRect.left + dialogRect.right) / 2,
+                 (dialogRect.top + dialogRect.bottom) / 2);
+    ASSERT_TRUE(WaitForCursorShown());
     Answer(dialog, "toad");
     EXPECT_EQ(ReadRecord("CheckResult"), 0u);
 
@@ -116,7 +133,7 @@ TEST_F(ProtectedSaverTest, WrongPasswordKeepsSaverRunningBehindAPause) {
 
     EXPECT_FALSE(child.Wait(2500)) << "a refused password closed the saver";
     EXPECT_TRUE(IsWindow(window));
-    EXPECT_TRUE(CursorHidden());
+    EXPECT_EQ(ShownCursor(), nullptr) << "the cursor shows after a refused password";
     EXPECT_EQ(ReadRunningState(), 1);
 
     // After the pause a key press asks again.
