@@ -73,6 +73,10 @@ void SetWin98Family(bool on) {
         DeleteValue(APP_KEY, "Version");
 }
 
+void SetWin98ForProgram(const std::string &fileName) {
+    SetStringValue(("Software\\Wine\\AppDefaults\\" + fileName).c_str(), "Version", "win98");
+}
+
 void SetMprOverride(bool on) {
     if (on)
         SetStringValue(OVERRIDES_KEY, "mpr", "native,builtin");
@@ -235,7 +239,8 @@ void PasswordTest::TearDown() {
     }
 }
 
-std::string PasswordTest::CopySaverWith(const std::vector<const char *> &standinFolders) {
+std::string PasswordTest::CopyProgramWith(const std::string &fileName,
+                                          const std::vector<const char *> &standinFolders) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "sinuet-password-" +
@@ -243,8 +248,9 @@ std::string PasswordTest::CopySaverWith(const std::vector<const char *> &standin
                          std::to_string(folders.size()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     folders.push_back(folder);
-    EXPECT_TRUE(CopyFileA(SaverPath().c_str(), (folder + "sinuet.scr").c_str(), FALSE))
-        << "no saver at " << SaverPath();
+    std::string program = TestBinDir() + fileName;
+    EXPECT_TRUE(CopyFileA(program.c_str(), (folder + fileName).c_str(), FALSE))
+        << "no program at " << program;
     for (const char *standin : standinFolders) {
         std::string from = TestBinDir() + "standins\\" + standin + "\\";
         WIN32_FIND_DATAA found;
@@ -260,7 +266,7 @@ std::string PasswordTest::CopySaverWith(const std::vector<const char *> &standin
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
-    return folder + "sinuet.scr";
+    return folder + fileName;
 }
 
 bool PasswordTest::StartCopiedSaver(const std::string &saverPath, const std::string &arguments,

@@ -37,9 +37,14 @@ class PasswordTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // A fresh folder holding a copy of sinuet.scr (same file name, so its AppDefaults
-    // entry applies) and the files of the given stand-in folders. Returns the saver's path.
-    std::string CopySaverWith(const std::vector<const char *> &standinFolders);
+    // A fresh folder holding a copy of a program of bin/ (same file name, so its
+    // AppDefaults entry applies) and the files of the given stand-in folders. Returns the
+    // copy's path.
+    std::string CopyProgramWith(const std::string &fileName,
+                                const std::vector<const char *> &standinFolders);
+    std::string CopySaverWith(const std::vector<const char *> &standinFolders) {
+        return CopyProgramWith("sinuet.scr", standinFolders);
+    }
     // Starts the copied saver with the arguments.
     bool StartCopiedSaver(const std::string &saverPath, const std::string &arguments,
                           ChildProcess &child);
@@ -55,6 +60,8 @@ class PasswordTest : public ::testing::Test {
 
 // The Windows 95/98/Me family for sinuet.scr (Wine's AppDefaults), or Wine's default.
 void SetWin98Family(bool on);
+// The same for another program, by its file name; the caller saves and restores it.
+void SetWin98ForProgram(const std::string &fileName);
 // Makes sinuet.scr load a native mpr.dll from its own folder before Wine's.
 void SetMprOverride(bool on);
 
