@@ -30,6 +30,17 @@ extern FigureState figureState;
 void SeedRandom(uint32_t seed);
 int32_t NextRandom();
 
+// SetUpFigures seeds the generator with the calendar time in seconds, or, once this has
+// been called, with the given seed (tests and sinuet-trace repeat a run with it).
+void UseFixedSeed(uint32_t seed);
+
+// A figure's phase from the random integer r (0..32767): a whole number 0..60.
+double PhaseOf(int32_t r);
+
+// The number of figures the arrays are indexed with: the settings' count, never below 0
+// nor above MAX_FIGURES.
+int32_t FigureCount();
+
 void SetUpFigures();
 void UpdateAngle(int32_t i);
 void FinishTick();

@@ -17,20 +17,33 @@ struct SaverSettings {
 extern SaverSettings saverSettings;
 
 // The six registry values, in the order they are read and written.
-enum SettingValue { VALUE_N, VALUE_LM, VALUE_DF, VALUE_FA, VALUE_VI, VALUE_CO, SETTING_VALUE_COUNT };
+enum SettingValue {
+    VALUE_N,
+    VALUE_LM,
+    VALUE_DF,
+    VALUE_FA,
+    VALUE_VI,
+    VALUE_CO,
+    SETTING_VALUE_COUNT
+};
 
-extern const char *const SETTINGS_KEY;                         // "SinuetSet9"
+extern const char *const SETTINGS_KEY;                             // "SinuetSet9"
 extern const char *const SETTING_VALUE_NAMES[SETTING_VALUE_COUNT]; // "N", "LM", ...
 extern const uint32_t SETTING_DATA_SIZES[SETTING_VALUE_COUNT];     // 8, 8, 2, 2, 2, 8
 
 void SetDefaultSettings(SaverSettings &settings);
+// The default of one value's field (a value that cannot be read keeps it).
+void SetDefaultSettingValue(SaverSettings &settings, SettingValue value);
 
 // Formats one value's text into `data` (at least 9 bytes) and returns the data size that
-// is stored: the fixed size of the value, whatever the length of the text.
+// is stored: the fixed size of the value, whatever the length of the text. The text is
+// followed by a NUL and zero filler when it is shorter than the size; the byte right after
+// the data is never NUL, so that a REG_SZ write stores exactly the size given.
 uint32_t EncodeSettingValue(const SaverSettings &settings, SettingValue value, char *data);
 
 // Takes one value's bytes as a registry query returned them (`length` bytes, not
 // necessarily NUL-terminated) into its field; text that holds no number leaves the field.
+// A count above MAX_FIGURES becomes MAX_FIGURES.
 void DecodeSettingValue(SaverSettings &settings, SettingValue value, const unsigned char *data,
                         uint32_t length);
 

@@ -12,4 +12,12 @@ extern const double ERASE_LAG; // 2.4
 // The band pen's colour of figure i (fade applied).
 uint32_t BandColor(int32_t i);
 
+// The cull test on a segment's inner point: strictly inside (-1, width + 1) and
+// (-1, height + 1); a point that is not a number fails.
+int PassesCull(double x1, double y1);
+
+// An outer point's coordinate as the line call takes it: truncated toward zero, clamped
+// to the 32-bit range (an infinity too); a value that is not a number gives 0.
+int32_t OuterCoordinate(double value);
+
 void DrawFigure(const DrawingContext &context, int32_t i);

@@ -1,0 +1,117 @@
+// The tilted view's projection.
+#include "core_test_support.h"
+#include "projection.h"
+#include "sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+void Window(int32_t width, int32_t height) {
+    figureState.width = width;
+    figureState.height = height;
+}
+
+// `shown` is a value written with its first decimals and an ellipsis: the true value lies
+// at or above it, by less than one unit of its last decimal.
+void ExpectDecimals(double value, double shown, double unit) {
+    EXPECT_GE(value, shown - 1e-12);
+    EXPECT_LT(value, shown + unit);
+}
+
+// The flat centre lands exactly a quarter of the height below the top.
+TEST(ProjectTilted, CentreMapsExactlyToAQuarterHeight) {
+    Window(1024, 768);
+    ProjectedPoint p = ProjectTilted(512, 384);
+    EXPECT_EQ(p.x, 512.0);
+    EXPECT_EQ(p.y, 192.0);
+    Window(1920, 1080);
+    p = ProjectTilted(960, 540);
+    EXPECT_EQ(p.x, 960.0);
+    EXPECT_EQ(p.y, 270.0);
+}
+
+TEST(ProjectTilted, CentreColumnKeepsItsX) {
+    Window(1024, 768);
+    for (double y = -500.0; y <= 1500.0; y += 7.25) {
+        EXPECT_EQ(ProjectTilted(512, y).x, 512.0) << y;
+    }
+}
+
+TEST(ProjectTilted, PointsOfA1024x768Window) {
+    Window(1024, 768);
+    ProjectedPoint p = ProjectTilted(512, 553);
+    ExpectDecimals(p.y, 295.19067, 1e-5);
+    EXPECT_EQ(static_cast<int32_t>(p.y), 295);
+    p = ProjectTilted(512, 215);
+    ExpectDecimals(p.y, 107.33249, 1e-5);
+    EXPECT_EQ(static_cast<int32_t>(p.y), 107);
+    p = ProjectTilted(681, 384);
+    ExpectDecimals(p.x, 753.75666, 1e-5);
+    EXPECT_EQ(p.y, 192.0);
+    EXPECT_EQ(static_cast<int32_t>(p.x), 753);
+    p = ProjectTilted(0, 0);
+    EXPECT_LE(p.x, -86.36384);
+    EXPECT_GT(p.x, -86.36385);
+    ExpectDecimals(p.y, 19.33463, 1e-5);
+    p = ProjectTilted(1024, 768);
+    ExpectDecimals(p.x, 1455.89479, 1e-5);
+    ExpectDecimals(p.y, 464.37264, 1e-5);
+}
+
+TEST(ProjectTilted, OddSizesShiftTheCentre) {
+    Window(1023, 767);
+    const ProjectedPoint p = ProjectTilted(511, 383);
+    ExpectDecimals(p.x, 510.28495, 1e-5);
+    ExpectDecimals(p.y, 191.47488, 1e-5);
+    EXPECT_EQ(static_cast<int32_t>(p.x), 510);
+    EXPECT_EQ(static_cast<int32_t>(p.y), 191);
+}
+
+// The window rectangle becomes a trapezoid from about 0.025 H (narrower) to 0.605 H.
+TEST(ProjectTilted, WindowBecomesATrapezoid) {
+    Window(1024, 768);
+    const ProjectedPoint topLeft = ProjectTilted(0, 0);
+    const ProjectedPoint topRight = ProjectTilted(1024, 0);
+    const ProjectedPoint bottomLeft = ProjectTilted(0, 768);
+    const ProjectedPoint bottomRight = ProjectTilted(1024, 768);
+    EXPECT_NEAR(topLeft.y / 768, 0.025, 0.001);
+    EXPECT_EQ(topLeft.y, topRight.y);
+    EXPECT_NEAR(bottomLeft.y / 768, 0.605, 0.001);
+    EXPECT_EQ(bottomLeft.y, bottomRight.y);
+    EXPECT_LT(topRight.x - topLeft.x, bottomRight.x - bottomLeft.x);
+    EXPECT_EQ(topLeft.x + topRight.x, 1024.0); // symmetric about the centre column
+}
+
+// Beyond about 2.73 H the denominator turns negative: the point lands above the window,
+// mirrored left to right.
+TEST(ProjectTilted, PointsBeyondTheVanishingLineAreMirroredAbove) {
+    Window(1024, 768);
+    const ProjectedPoint left = ProjectTilted(100, 2200);
+    EXPECT_LT(left.y, 0.0);
+    EXPECT_GT(left.x, 512.0);
+    const ProjectedPoint near = ProjectTilted(100, 2000);
+    EXPECT_GT(near.y, 768.0);
+    EXPECT_LT(near.x, 512.0);
+}
+
+// On the vanishing line the division gives infinities, and not-a-number where the
+// numerator is zero too; the cull test rejects such a point.
+TEST(ProjectTilted, VanishingLineGivesInfinitiesThatFailTheCull) {
+    Window(1024, 768);
+    const double y = (768.0 * 2.567) / 0.9397;
+    ASSERT_EQ((768.0 * 2.567) - (y * 0.9397), 0.0); // the denominator is exactly zero
+    const ProjectedPoint centre = ProjectTilted(512, y);
+    EXPECT_TRUE(std::isnan(centre.x));
+    EXPECT_TRUE(std::isinf(centre.y));
+    const ProjectedPoint side = ProjectTilted(300, y);
+    EXPECT_TRUE(std::isinf(side.x));
+    EXPECT_FALSE(PassesCull(centre.x, centre.y));
+    EXPECT_FALSE(PassesCull(side.x, side.y));
+    EXPECT_EQ(OuterCoordinate(centre.x), 0);
+    EXPECT_EQ(OuterCoordinate(side.x), side.x > 0 ? INT32_MAX : INT32_MIN);
+}
+
+} // namespace

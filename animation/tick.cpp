@@ -1,0 +1,28 @@
+// The platform-free steps of one timer tick: the frog's turn and place, and the figures.
+#include "tick.h"
+
+#include "figures.h"
+#include "settings.h"
+#include "sweep.h"
+
+int FrogDueThisTick() {
+    return saverSettings.showFrog == 1 && figureState.clock == 0.04 ? 1 : 0;
+}
+
+FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight) {
+    const int32_t width = figureState.width;
+    const int32_t height = figureState.height;
+    const int32_t lift = saverSettings.view3D == 1 ? height / 4 : 0;
+    FrogPlacement place;
+    place.x = width / 2 - bmWidth / 2;
+    place.y = height / 2 - bmHeight / 2 - lift;
+    return place;
+}
+
+void DrawFigures(const DrawingContext &context) {
+    const int32_t count = FigureCount();
+    for (int32_t i = 0; i < count; ++i) {
+        UpdateAngle(i);
+        DrawFigure(context, i);
+    }
+}
