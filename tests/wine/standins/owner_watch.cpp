@@ -4,8 +4,13 @@
 
 static HHOOK watchHook;
 static HWND watchedOwner;
+static bool checking;
 
 static void RecordOwnerMessage(UINT message) {
+    if (message == WM_CLOSE)
+        RecordNumber("LastCloseTick", GetTickCount());
+    if (!checking)
+        return;
     if (message == WM_CLOSE)
         CountCall("ClosesWhileChecking");
     else if (message == WM_TIMER)
@@ -23,12 +28,20 @@ static LRESULT CALLBACK WatchOwnerMessages(int code, WPARAM removal, LPARAM lPar
 
 void StartOwnerWatch(HWND owner) {
     watchedOwner = owner;
-    watchHook = SetWindowsHookExA(WH_GETMESSAGE, WatchOwnerMessages, nullptr, GetCurrentThreadId());
+    checking = true;
+    if (!watchHook)
+        watchHook =
+            SetWindowsHookExA(WH_GETMESSAGE, WatchOwnerMessages, nullptr, GetCurrentThreadId());
 }
 
 void StopOwnerWatch() {
+    checking = false;
+}
+
+void EndOwnerWatch() {
     if (watchHook)
         UnhookWindowsHookEx(watchHook);
     watchHook = nullptr;
     watchedOwner = nullptr;
+    checking = false;
 }

@@ -2,6 +2,7 @@
 // password in a modal dialog owned by the given window and returns nonzero only when the
 // typed text matches the "Password" value kept under the stand-ins' key (see standins.h).
 // Loads, frees and calls are counted there for tests.
+#include "owner_watch.h"
 #include "password_dialog.h"
 #include "standin_record.h"
 #include "standins.h"
@@ -25,7 +26,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         DisableThreadLibraryCalls(instance);
         CountCall("CheckLoads");
     }
-    if (reason == DLL_PROCESS_DETACH && !reserved)
+    if (reason == DLL_PROCESS_DETACH && !reserved) {
+        EndOwnerWatch();
         CountCall("CheckFrees"); // FreeLibrary, not the end of the process
+    }
     return TRUE;
 }

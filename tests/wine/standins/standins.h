@@ -11,6 +11,8 @@
 //     "CheckOwner"   DWORD   owner window given to the last VerifyScreenSavePwd
 //     "CheckResult"  DWORD   what the last VerifyScreenSavePwd returned
 //     "CheckEndTick" DWORD   GetTickCount when the last VerifyScreenSavePwd's dialog ended
+//     "LastCloseTick" DWORD  GetTickCount when the owner's thread took a WM_CLOSE for the
+//                            owner, from the first check on
 //   and, while its dialog is open, of the messages the owner's thread takes for the owner:
 //     "ClosesWhileChecking"  DWORD  WM_CLOSE messages (counted over all checks)
 //     "TicksWhileChecking"   DWORD  WM_TIMER messages (counted over all checks)
