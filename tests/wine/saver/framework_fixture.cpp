@@ -1,6 +1,7 @@
 #include "framework_fixture.h"
 
 std::vector<UINT> passedOn;
+std::vector<MSG> hostReceived;
 
 extern "C" LRESULT WINAPI ScreenSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     passedOn.push_back(message);
@@ -19,6 +20,13 @@ namespace {
 const SaverState START_STATE = saverState;
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP || message == WM_CONTEXTMENU) {
+        LPARAM kept = message == WM_HELP && lParam
+                          ? reinterpret_cast<const HELPINFO *>(lParam)->iCtrlId
+                          : lParam;
+        hostReceived.push_back({window, message, wParam, kept, InSendMessage() ? 1u : 0u, {}});
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -55,6 +63,7 @@ void SaverWindowTest::SetUp() {
     saverState.instance = GetModuleHandleA(nullptr);
     RegisterClasses(saverState.instance);
     passedOn.clear();
+    hostReceived.clear();
 }
 
 void SaverWindowTest::TearDown() {

@@ -14,6 +14,10 @@
 // Messages that reached ScreenSaverProc, in order.
 extern std::vector<UINT> passedOn;
 
+// WM_HELP and WM_CONTEXTMENU as the preview's host window received them: `time` is 1 when
+// the message was sent, and for WM_HELP `lParam` holds the HELPINFO's iCtrlId.
+extern std::vector<MSG> hostReceived;
+
 class SaverWindowTest : public testing::Test {
   protected:
     void SetUp() override;

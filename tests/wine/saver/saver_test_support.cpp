@@ -51,6 +51,8 @@ long long CloseAndExitCode(ChildProcess &child, HWND window) {
 namespace {
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP || message == WM_CONTEXTMENU) {
+        if (message == WM_HELP && lParam)
+            lParam = reinterpret_cast<const HELPINFO *>(lParam)->iCtrlId;
         postedToHost.push_back({message, wParam, lParam});
         return 0;
     }

@@ -27,7 +27,8 @@ bool StaysVisible(HWND window, DWORD ms);
 long long CloseAndExitCode(ChildProcess &child, HWND window);
 
 // A top-level window of this process that plays the display control panel: its client
-// area has the given size, and it records the messages WM_HELP and WM_CONTEXTMENU.
+// area has the given size, and it records the messages WM_HELP (with the HELPINFO's
+// iCtrlId as lParam) and WM_CONTEXTMENU that reach it.
 struct HostWindow {
     HWND window = nullptr;
     ~HostWindow();

@@ -8,16 +8,10 @@ bool WasPassedOn(UINT message) {
     return std::find(passedOn.begin(), passedOn.end(), message) != passedOn.end();
 }
 
-// Host window procedure that keeps the help and context-menu messages posted to it.
-std::vector<MSG> hostMessages;
-
-void CollectHostMessages(HWND host) {
+void DispatchHostQueue(HWND host) {
     MSG message;
     while (PeekMessageA(&message, host, 0, 0, PM_REMOVE))
-        if (message.message == WM_HELP || message.message == WM_CONTEXTMENU)
-            hostMessages.push_back(message);
-        else
-            DispatchMessageA(&message);
+        DispatchMessageA(&message);
 }
 
 TEST_F(SaverWindowTest, TheTitleCannotBeChanged) {
@@ -76,30 +70,25 @@ TEST_F(SaverWindowTest, OnceClosingTicksAreDroppedAndPaintAndInputGoToTheDefault
     EXPECT_TRUE(WasPassedOn(WM_NULL));
 }
 
-TEST_F(SaverWindowTest, APreviewPostsHelpAndContextMenuToItsParent) {
+TEST_F(SaverWindowTest, APreviewPassesHelpAndContextMenuToItsParent) {
     CreatePreview();
-    hostMessages.clear();
     passedOn.clear();
     EXPECT_EQ(
         SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(11, 22)),
         1);
-    EXPECT_EQ(SendMessageA(window, WM_HELP, 0, 0x1234), 1);
-    CollectHostMessages(host);
-    // Wine refuses to post WM_HELP, whose lParam is a pointer (ERROR_MESSAGE_SYNC_ONLY); the
-    // saver's post is then lost as the platform's own would be.
-    SetLastError(0);
-    if (!PostMessageA(host, WM_HELP, 0, 0x1234)) {
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MESSAGE_SYNC_ONLY));
-        ASSERT_EQ(hostMessages.size(), 1u);
-        hostMessages.push_back({host, WM_HELP, reinterpret_cast<WPARAM>(host), 0x1234, 0, {}});
-    }
-    ASSERT_EQ(hostMessages.size(), 2u);
-    EXPECT_EQ(hostMessages[0].message, static_cast<UINT>(WM_CONTEXTMENU));
-    EXPECT_EQ(hostMessages[0].wParam, reinterpret_cast<WPARAM>(host));
-    EXPECT_EQ(hostMessages[0].lParam, MAKELPARAM(11, 22));
-    EXPECT_EQ(hostMessages[1].message, static_cast<UINT>(WM_HELP));
-    EXPECT_EQ(hostMessages[1].wParam, reinterpret_cast<WPARAM>(host));
-    EXPECT_EQ(hostMessages[1].lParam, 0x1234);
+    EXPECT_TRUE(hostReceived.empty()) << "the context menu is posted, not sent";
+    HELPINFO help = {};
+    help.cbSize = sizeof help;
+    help.iCtrlId = 4321;
+    EXPECT_EQ(SendMessageA(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
+    DispatchHostQueue(host);
+    ASSERT_EQ(hostReceived.size(), 2u);
+    EXPECT_EQ(hostReceived[0].message, static_cast<UINT>(WM_HELP));
+    EXPECT_EQ(hostReceived[0].wParam, reinterpret_cast<WPARAM>(host));
+    EXPECT_EQ(hostReceived[0].lParam, 4321);
+    EXPECT_EQ(hostReceived[1].message, static_cast<UINT>(WM_CONTEXTMENU));
+    EXPECT_EQ(hostReceived[1].wParam, reinterpret_cast<WPARAM>(host));
+    EXPECT_EQ(hostReceived[1].lParam, MAKELPARAM(11, 22));
     EXPECT_FALSE(WasPassedOn(WM_CONTEXTMENU));
     EXPECT_FALSE(WasPassedOn(WM_HELP));
 }

@@ -91,18 +91,23 @@ TEST(SaverWindow, APreviewFillsItsParentAndServesIt) {
     EXPECT_EQ(origin.x, 0);
     EXPECT_EQ(origin.y, 0);
 
-    // Help and context menu go on to the parent, posted, with the parent's own handle.
+    // Help and context menu go on to the parent with the parent's own handle: the context
+    // menu posted, help sent with its HELPINFO.
     EXPECT_EQ(
         SendMessageA(preview, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(preview), MAKELPARAM(7, 9)),
         1);
     HELPINFO help = {};
     help.cbSize = sizeof help;
+    help.iCtrlId = 777;
     EXPECT_EQ(SendMessageA(preview, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
     PumpMessages(300);
-    ASSERT_FALSE(postedToHost.empty());
-    EXPECT_EQ(postedToHost[0].message, static_cast<UINT>(WM_CONTEXTMENU));
+    ASSERT_EQ(postedToHost.size(), 2u);
+    EXPECT_EQ(postedToHost[0].message, static_cast<UINT>(WM_HELP));
     EXPECT_EQ(postedToHost[0].wParam, reinterpret_cast<WPARAM>(host.window));
-    EXPECT_EQ(postedToHost[0].lParam, MAKELPARAM(7, 9));
+    EXPECT_EQ(postedToHost[0].lParam, 777);
+    EXPECT_EQ(postedToHost[1].message, static_cast<UINT>(WM_CONTEXTMENU));
+    EXPECT_EQ(postedToHost[1].wParam, reinterpret_cast<WPARAM>(host.window));
+    EXPECT_EQ(postedToHost[1].lParam, MAKELPARAM(7, 9));
 
     // Input never closes a preview.
     SetCursorPos(300, 300);
