@@ -79,13 +79,30 @@ static SweepFrame FrameOf(const FigureState &f, int32_t tilted) {
     return frame;
 }
 
-// One segment at angle theta between the radii r1 and r2. The outer point is neither
-// tested nor needed when the inner point fails the cull, so it is only formed (and
-// projected) for a segment that is drawn.
-static inline void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double theta,
-                               double r1, double r2) {
-    const double s = std::sin(theta);
-    const double k = std::cos(theta);
+// One pass of one figure: the segments at the angles theta(j), j = -1 .. stepCount, between
+// the radii r1 and r2 (as doubles; the conversion is exact).
+struct SweepPass {
+    int32_t stepCount;
+    double angleStep;
+    double angle;
+    int32_t lagged; // the erasing pass: the lag is subtracted before the twist is added
+    double lag;
+    double twist;
+    double r1, r2;
+};
+
+// Band pass: (j * angleStep + angle) + twist; erasing pass: ((j * angleStep + angle) - lag)
+// + twist.
+static inline double PassAngle(const SweepPass &pass, int32_t j) {
+    const double swept = static_cast<double>(j) * pass.angleStep + pass.angle;
+    return pass.lagged ? (swept - pass.lag) + pass.twist : swept + pass.twist;
+}
+
+// One segment from the sine s and cosine k of its angle. The outer point is neither tested
+// nor needed when the inner point fails the cull, so it is only formed (and projected)
+// for a segment that is drawn.
+static inline void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double s,
+                               double k, double r1, double r2) {
     ProjectedPoint inner = {frame.cx - r1 * s, frame.cy + r1 * k};
     if (frame.tilted) {
         inner = ProjectInView(frame.view, inner.x, inner.y);
@@ -99,6 +116,29 @@ static inline void DrawSegment(const DrawingContext &context, const SweepFrame &
     }
     context.moveTo(context.target, static_cast<int32_t>(inner.x), static_cast<int32_t>(inner.y));
     context.lineTo(context.target, OuterCoordinate(outer.x), OuterCoordinate(outer.y));
+}
+
+// Segments are drawn in runs of this many: first the sines and cosines of the run's angles,
+// then its points, cull tests and lines. The points then need no values kept across a
+// library call, and their divisions overlap from one segment to the next.
+enum { SEGMENT_RUN = 64 };
+
+static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
+                     const SweepPass &pass) {
+    double s[SEGMENT_RUN];
+    double k[SEGMENT_RUN];
+    for (int32_t first = -1; first <= pass.stepCount; first += SEGMENT_RUN) {
+        const int32_t count =
+            pass.stepCount - first + 1 < SEGMENT_RUN ? pass.stepCount - first + 1 : SEGMENT_RUN;
+        for (int32_t n = 0; n < count; ++n) {
+            const double theta = PassAngle(pass, first + n);
+            s[n] = std::sin(theta);
+            k[n] = std::cos(theta);
+        }
+        for (int32_t n = 0; n < count; ++n) {
+            DrawSegment(context, frame, s[n], k[n], pass.r1, pass.r2);
+        }
+    }
 }
 
 uint32_t BandColor(int32_t i) {
@@ -131,14 +171,17 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const int32_t direction = angle >= f.prevAngle[i] ? 1 : -1;
 
     const SweepFrame frame = FrameOf(f, view.tilted);
+    SweepPass pass;
+    pass.stepCount = stepCount;
+    pass.angleStep = angleStep;
+    pass.angle = angle;
 
-    // The radii enter the products converted to double; the conversion is exact.
-    const double bandInner = static_cast<double>(f.innerRadius[i] + view.bandInset);
-    const double bandOuter = static_cast<double>(f.outerRadius[i] - view.bandInset);
-    for (int32_t j = -1; j <= stepCount; ++j) {
-        const double theta = (static_cast<double>(j) * angleStep + angle) + view.bandTwist;
-        DrawSegment(context, frame, theta, bandInner, bandOuter);
-    }
+    pass.lagged = 0;
+    pass.lag = 0.0;
+    pass.twist = view.bandTwist;
+    pass.r1 = static_cast<double>(f.innerRadius[i] + view.bandInset);
+    pass.r2 = static_cast<double>(f.outerRadius[i] - view.bandInset);
+    DrawPass(context, frame, pass);
 
     // The erasing pen the previous call left selected (at the first call, the context's
     // stock pen, whose deletion does nothing).
@@ -146,13 +189,12 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const PenHandle erasePen = context.createPen(context.target, PEN_WIDTH, 0);
     context.selectPen(context.target, erasePen);
 
-    const double lag = static_cast<double>(direction) * ERASE_LAG;
-    const double eraseInner = static_cast<double>(f.innerRadius[i] + view.eraseInset);
-    const double eraseOuter = static_cast<double>(f.outerRadius[i] - view.eraseInset);
-    for (int32_t j = -1; j <= stepCount; ++j) {
-        const double theta = ((static_cast<double>(j) * angleStep + angle) - lag) + view.eraseTwist;
-        DrawSegment(context, frame, theta, eraseInner, eraseOuter);
-    }
+    pass.lagged = 1;
+    pass.lag = static_cast<double>(direction) * ERASE_LAG;
+    pass.twist = view.eraseTwist;
+    pass.r1 = static_cast<double>(f.innerRadius[i] + view.eraseInset);
+    pass.r2 = static_cast<double>(f.outerRadius[i] - view.eraseInset);
+    DrawPass(context, frame, pass);
 
     context.deletePen(context.target, bandPen);
 }
