@@ -23,10 +23,13 @@ static void AddPass(TickAngles &out, int32_t stepCount, double angleStep, double
     out.passes.push_back(pass);
 }
 
+void ClearTickAngles(TickAngles &angles) {
+    angles.motion.clear();
+    angles.segment.clear();
+    angles.passes.clear();
+}
+
 void CollectTickAngles(TickAngles &out) {
-    out.motion.clear();
-    out.segment.clear();
-    out.passes.clear();
     const FigureState &f = figureState;
     const int32_t tilted = saverSettings.view3D == 1 ? 1 : 0;
     const int32_t stepFactor = tilted ? 3 : 1;

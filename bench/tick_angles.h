@@ -20,12 +20,15 @@ struct TickAngles {
     std::vector<TickPass> passes;
 };
 
-// Collects the angles of the next tick from the figure state as it stands (set up, clock
+// Appends the angles of the next tick, from the figure state as it stands (set up, clock
 // not yet advanced). It calls UpdateAngle for every figure, which the tick itself repeats
-// with the same result. The vectors keep their capacity from one call to the next.
+// with the same result.
 void CollectTickAngles(TickAngles &out);
 
-// Draws the collected segments by the sweep's rules (points, projection, cull) into the
-// given recorder-free list of integer pairs: move x, y, line x, y per drawn segment. Used
-// once per benchmark to check that the collected angles are the tick's own.
+// Empties the lists and keeps their capacity.
+void ClearTickAngles(TickAngles &angles);
+
+// The lines the collected segments give by the sweep's rules (points, projection, cull):
+// move x, y, line x, y per drawn segment. Used once per benchmark to check that the
+// collected angles are the tick's own.
 void ExpectedSegments(const TickAngles &angles, std::vector<int32_t> &out);
