@@ -2,12 +2,15 @@
 // command-line edge cases, and malformed input.
 #include "saver_test_support.h"
 
+#include "resource_ids.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 const char *const DIALOG_CLASS = "#32770";
 
-// Runs a configure-mode command line: waits for the dialog, checks its owner, presses OK.
+// Runs a configure-mode command line: waits for the dialog, notes its owner, presses Cancel
+// (which, like OK, ends the dialog with 1, without saving).
 struct ConfigureRun {
     bool dialogSeen = false;
     HWND owner = nullptr;
@@ -30,21 +33,40 @@ ConfigureRun RunConfigure(const std::string &commandLine, const char *applicatio
     if (dialog) {
         run.dialogSeen = true;
         run.owner = GetWindow(dialog, GW_OWNER);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        PostMessageA(dialog, WM_COMMAND, IDC_CANCEL, 0);
     }
     if (WaitForExitPumping(child, 10000))
         run.exitCode = static_cast<LONG>(child.ExitCode());
     return run;
 }
 
-std::string Quoted(const std::string &path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string &path) {
+    return "\"" + path + "\"";
+}
 
 // Every malformed tail ends at once with -1 and leaves no saver window behind.
 TEST(Modes, UnrecognisedSwitchesExitWithMinusOneAtOnce) {
-    for (const char *tail :
-         {"/x", "/?", "1", "/1", "x/s", "/\ts", "/a", "-A 5", "/\xE9", "/\x80", "\xFF\xFE",
-          "/p", "/p:1234", "/P 0", "/p abc", "/p -5", "/l", "/L 4294967296", "/p 99999999999",
-          "/p\t123", "/ /   /?s"}) {
+    for (const char *tail : {"/x",
+                             "/?",
+                             "1",
+                             "/1",
+                             "x/s",
+                             "/\ts",
+                             "/a",
+                             "-A 5",
+                             "/\xE9",
+                             "/\x80",
+                             "\xFF\xFE",
+                             "/p",
+                             "/p:1234",
+                             "/P 0",
+                             "/p abc",
+                             "/p -5",
+                             "/l",
+                             "/L 4294967296",
+                             "/p 99999999999",
+                             "/p\t123",
+                             "/ /   /?s"}) {
         DWORD start = GetTickCount();
         EXPECT_EQ(RunSaverToEnd(tail, 10000), -1) << tail;
         EXPECT_LT(GetTickCount() - start, 5000u) << tail;
@@ -53,8 +75,7 @@ TEST(Modes, UnrecognisedSwitchesExitWithMinusOneAtOnce) {
 }
 
 TEST(Modes, APreviewHandleThatIsNoWindowExitsWithMinusOne) {
-    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     std::string handle = HandleText(gone);
     DestroyWindow(gone);
     EXPECT_EQ(RunSaverToEnd("/p " + handle, 10000), -1);
@@ -129,9 +150,9 @@ TEST(Modes, ConfigureTakesItsOwnerAfterAColonOrFallsBackToTheForegroundWindow) {
     EXPECT_EQ(run.owner, owner.window);
     EXPECT_EQ(run.exitCode, 1);
 
-    for (std::string tail : {"/c " + HandleText(owner.window), std::string("/C"),
-                             "/c: " + HandleText(owner.window), std::string("/c:0"),
-                             std::string("/c:123456789")}) {
+    for (std::string tail :
+         {"/c " + HandleText(owner.window), std::string("/C"), "/c: " + HandleText(owner.window),
+          std::string("/c:0"), std::string("/c:123456789")}) {
         SetForegroundWindow(foreground.window);
         PumpMessages(50);
         run = RunConfigure(Quoted(SaverPath()) + " " + tail);

@@ -67,9 +67,10 @@ void CreateHostWindow(HostWindow &host, int clientWidth, int clientHeight) {
     RegisterClassA(&windowClass);
     RECT frame = {0, 0, clientWidth, clientHeight};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    host.window = CreateWindowExA(0, "SinuetTestHost", "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  40, 40, frame.right - frame.left, frame.bottom - frame.top,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    host.window =
+        CreateWindowExA(0, "SinuetTestHost", "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                        windowClass.hInstance, nullptr);
     postedToHost.clear();
     PumpMessages(50);
 }
