@@ -25,10 +25,13 @@ struct SweepView {
 static const SweepView FLAT_VIEW = {0, 2, 1, 1, 0.0, 0.0};
 static const SweepView TILTED_VIEW = {1, 4, 1, 3, 0.15, 0.1};
 
-// Where segments are drawn: the centre of the window and the view.
+// Where segments are drawn, formed once per call: the centre, the cull limits and, in the
+// tilted view, the projection's terms of the window size.
 struct SweepFrame {
     double cx, cy;
+    double limitX, limitY; // width + 1 and height + 1
     int32_t tilted;
+    TiltedView view;
 };
 
 // A step count beyond this is cut off: only a client area of absurd size moves that far
@@ -52,34 +55,90 @@ int32_t OuterCoordinate(double value) {
     return static_cast<int32_t>(value);
 }
 
-int PassesCull(double x1, double y1) {
-    // width + 1 and height + 1 are formed in 64 bits, so that no size overflows them.
-    const double limitX = static_cast<double>(static_cast<int64_t>(figureState.width) + 1);
-    const double limitY = static_cast<double>(static_cast<int64_t>(figureState.height) + 1);
+// width + 1 and height + 1 are formed in 64 bits, so that no size overflows them.
+static double CullLimit(int32_t size) {
+    return static_cast<double>(static_cast<int64_t>(size) + 1);
+}
+
+static inline int InsideCullLimits(double limitX, double limitY, double x1, double y1) {
     return x1 < limitX && y1 < limitY && x1 > -1.0 && y1 > -1.0 ? 1 : 0;
 }
 
-static void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double theta,
-                        int32_t r1, int32_t r2) {
-    const double s = std::sin(theta);
-    const double k = std::cos(theta);
-    double x1 = frame.cx - static_cast<double>(r1) * s;
-    double y1 = frame.cy + static_cast<double>(r1) * k;
-    double x2 = frame.cx - static_cast<double>(r2) * s;
-    double y2 = frame.cy + static_cast<double>(r2) * k;
+int PassesCull(double x1, double y1) {
+    return InsideCullLimits(CullLimit(figureState.width), CullLimit(figureState.height), x1, y1);
+}
+
+static SweepFrame FrameOf(const FigureState &f, int32_t tilted) {
+    SweepFrame frame;
+    frame.cx = static_cast<double>(f.width / 2);
+    frame.cy = static_cast<double>(f.height / 2);
+    frame.limitX = CullLimit(f.width);
+    frame.limitY = CullLimit(f.height);
+    frame.tilted = tilted;
+    frame.view = TiltedViewOf(f.width, f.height);
+    return frame;
+}
+
+// One pass of one figure: the segments at the angles theta(j), j = -1 .. stepCount, between
+// the radii r1 and r2 (as doubles; the conversion is exact).
+struct SweepPass {
+    int32_t stepCount;
+    double angleStep;
+    double angle;
+    int32_t lagged; // the erasing pass: the lag is subtracted before the twist is added
+    double lag;
+    double twist;
+    double r1, r2;
+};
+
+// Band pass: (j * angleStep + angle) + twist; erasing pass: ((j * angleStep + angle) - lag)
+// + twist.
+static inline double PassAngle(const SweepPass &pass, int32_t j) {
+    const double swept = static_cast<double>(j) * pass.angleStep + pass.angle;
+    return pass.lagged ? (swept - pass.lag) + pass.twist : swept + pass.twist;
+}
+
+// One segment from the sine s and cosine k of its angle. The outer point is neither tested
+// nor needed when the inner point fails the cull, so it is only formed (and projected)
+// for a segment that is drawn.
+static inline void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double s,
+                               double k, double r1, double r2) {
+    ProjectedPoint inner = {frame.cx - r1 * s, frame.cy + r1 * k};
     if (frame.tilted) {
-        const ProjectedPoint inner = ProjectTilted(x1, y1);
-        const ProjectedPoint outer = ProjectTilted(x2, y2);
-        x1 = inner.x;
-        y1 = inner.y;
-        x2 = outer.x;
-        y2 = outer.y;
+        inner = ProjectInView(frame.view, inner.x, inner.y);
     }
-    if (!PassesCull(x1, y1)) {
-        return; // the outer point is never tested
+    if (!InsideCullLimits(frame.limitX, frame.limitY, inner.x, inner.y)) {
+        return;
     }
-    context.moveTo(context.target, static_cast<int32_t>(x1), static_cast<int32_t>(y1));
-    context.lineTo(context.target, OuterCoordinate(x2), OuterCoordinate(y2));
+    ProjectedPoint outer = {frame.cx - r2 * s, frame.cy + r2 * k};
+    if (frame.tilted) {
+        outer = ProjectInView(frame.view, outer.x, outer.y);
+    }
+    context.moveTo(context.target, static_cast<int32_t>(inner.x), static_cast<int32_t>(inner.y));
+    context.lineTo(context.target, OuterCoordinate(outer.x), OuterCoordinate(outer.y));
+}
+
+// Segments are drawn in runs of this many: first the sines and cosines of the run's angles,
+// then its points, cull tests and lines. The points then need no values kept across a
+// library call, and their divisions overlap from one segment to the next.
+enum { SEGMENT_RUN = 64 };
+
+static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
+                     const SweepPass &pass) {
+    double s[SEGMENT_RUN];
+    double k[SEGMENT_RUN];
+    for (int32_t first = -1; first <= pass.stepCount; first += SEGMENT_RUN) {
+        const int32_t count =
+            pass.stepCount - first + 1 < SEGMENT_RUN ? pass.stepCount - first + 1 : SEGMENT_RUN;
+        for (int32_t n = 0; n < count; ++n) {
+            const double theta = PassAngle(pass, first + n);
+            s[n] = std::sin(theta);
+            k[n] = std::cos(theta);
+        }
+        for (int32_t n = 0; n < count; ++n) {
+            DrawSegment(context, frame, s[n], k[n], pass.r1, pass.r2);
+        }
+    }
 }
 
 uint32_t BandColor(int32_t i) {
@@ -111,17 +170,18 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const PenHandle displaced = context.selectPen(context.target, bandPen);
     const int32_t direction = angle >= f.prevAngle[i] ? 1 : -1;
 
-    SweepFrame frame;
-    frame.cx = static_cast<double>(f.width / 2);
-    frame.cy = static_cast<double>(f.height / 2);
-    frame.tilted = view.tilted;
+    const SweepFrame frame = FrameOf(f, view.tilted);
+    SweepPass pass;
+    pass.stepCount = stepCount;
+    pass.angleStep = angleStep;
+    pass.angle = angle;
 
-    const int32_t bandInner = f.innerRadius[i] + view.bandInset;
-    const int32_t bandOuter = f.outerRadius[i] - view.bandInset;
-    for (int32_t j = -1; j <= stepCount; ++j) {
-        const double theta = (static_cast<double>(j) * angleStep + angle) + view.bandTwist;
-        DrawSegment(context, frame, theta, bandInner, bandOuter);
-    }
+    pass.lagged = 0;
+    pass.lag = 0.0;
+    pass.twist = view.bandTwist;
+    pass.r1 = static_cast<double>(f.innerRadius[i] + view.bandInset);
+    pass.r2 = static_cast<double>(f.outerRadius[i] - view.bandInset);
+    DrawPass(context, frame, pass);
 
     // The erasing pen the previous call left selected (at the first call, the context's
     // stock pen, whose deletion does nothing).
@@ -129,13 +189,12 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const PenHandle erasePen = context.createPen(context.target, PEN_WIDTH, 0);
     context.selectPen(context.target, erasePen);
 
-    const double lag = static_cast<double>(direction) * ERASE_LAG;
-    const int32_t eraseInner = f.innerRadius[i] + view.eraseInset;
-    const int32_t eraseOuter = f.outerRadius[i] - view.eraseInset;
-    for (int32_t j = -1; j <= stepCount; ++j) {
-        const double theta = ((static_cast<double>(j) * angleStep + angle) - lag) + view.eraseTwist;
-        DrawSegment(context, frame, theta, eraseInner, eraseOuter);
-    }
+    pass.lagged = 1;
+    pass.lag = static_cast<double>(direction) * ERASE_LAG;
+    pass.twist = view.eraseTwist;
+    pass.r1 = static_cast<double>(f.innerRadius[i] + view.eraseInset);
+    pass.r2 = static_cast<double>(f.outerRadius[i] - view.eraseInset);
+    DrawPass(context, frame, pass);
 
     context.deletePen(context.target, bandPen);
 }

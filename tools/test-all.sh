@@ -14,6 +14,12 @@ cmake --preset native -B "$build/native" >/dev/null
 cmake --build "$build/native"
 ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error
 
+# Benchmarks are not timed tests: one short row, only to see that the suite runs.
+if [ -x "$build/native/bench/sinuet-bench" ]; then
+    echo "== benchmark smoke run"
+    "$build/native/bench/sinuet-bench" --benchmark_filter='640x480/count:10/loops:10/flat'
+fi
+
 echo "== windows build"
 cmake --preset windows -B "$build/windows" >/dev/null
 cmake --build "$build/windows"

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Profiles the real saver under Wine: CPU time per second of wall time of the saver
+# process, full screen on a 1920x1080 virtual screen, in two settings:
+#   heavy: 50 figures, 10 loops a minute, tilted view
+#   light: 10 figures, 2 loops a minute, flat view
+# Each run sets the settings in the Wine prefix's registry, starts "sinuet.scr /s", lets
+# it settle, then reads the process's CPU time (user + system, from /proc) over the
+# measured span; the X server's and wineserver's CPU time over the same span are shown
+# beside it, since part of the drawing's cost lands there. A screenshot of each run is
+# kept to show that the figures were drawn.
+#
+#   tools/profile-saver.sh [BUILD_DIR]     (default: build/windows; built if needed)
+# SECONDS_MEASURED (default 30) and SETTLE_SECONDS (default 5) change the spans;
+# OUT_DIR (default BUILD_DIR/profile) receives the screenshots.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build=$(realpath -m "${1:-build/windows}")
+measured=${SECONDS_MEASURED:-30}
+settle=${SETTLE_SECONDS:-5}
+out=${OUT_DIR:-$build/profile}
+mkdir -p "$out"
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake --preset windows -B "$build" >/dev/null
+fi
+cmake --build "$build" --target sinuet >/dev/null
+saver="$build/bin/sinuet.scr"
+
+export SINUET_SCREEN=1920x1080
+source tools/wine-session.sh
+saver_pid=""
+finish() {
+    if [ -n "$saver_pid" ]; then
+        kill "$saver_pid" 2>/dev/null || true
+        wait "$saver_pid" 2>/dev/null || true
+    fi
+    wine_session_stop
+}
+trap finish EXIT
+wine_session_start "$build"
+
+clock_ticks=$(getconf CLK_TCK)
+
+# CPU time (user + system) of a process in clock ticks; 0 once it is gone.
+cpu_ticks() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || {
+        echo 0
+        return
+    }
+    # Fields after the command name, which is in parentheses and may hold blanks.
+    set -- ${stat##*) }
+    echo $((${12} + ${13}))
+}
+
+set_settings() { # count loops view3D
+    local key='HKCU\SinuetSet9'
+    wine reg add "$key" /v N /t REG_SZ /d "$1" /f >/dev/null
+    wine reg add "$key" /v LM /t REG_SZ /d "$2" /f >/dev/null
+    wine reg add "$key" /v DF /t REG_SZ /d 1 /f >/dev/null
+    wine reg add "$key" /v FA /t REG_SZ /d 1 /f >/dev/null
+    wine reg add "$key" /v VI /t REG_SZ /d "$3" /f >/dev/null
+    wine reg add "$key" /v CO /t REG_SZ /d 16711808 /f >/dev/null
+}
+
+server_pid() {
+    local pid
+    # Other sessions run their own wineserver: ours is the one with our prefix.
+    for pid in $(pgrep -u "$(id -u)" -x 'wineserver(32|64)?' || true); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+            return
+        fi
+    done
+}
+
+profile() { # name count loops view3D
+    local name=$1
+    set_settings "$2" "$3" "$4"
+    wine "$saver" /s >/dev/null 2>&1 &
+    saver_pid=$!
+    sleep "$settle"
+    if ! kill -0 "$saver_pid" 2>/dev/null; then
+        echo "$name: the saver is not running" >&2
+        exit 1
+    fi
+    local server
+    server=$(server_pid)
+    local s0 x0 w0 s1 x1 w1 t0 t1
+    t0=$(date +%s.%N)
+    s0=$(cpu_ticks "$saver_pid")
+    x0=$(cpu_ticks "$wine_session_xvfb_pid")
+    w0=$(cpu_ticks "${server:-0}")
+    sleep "$measured"
+    s1=$(cpu_ticks "$saver_pid")
+    x1=$(cpu_ticks "$wine_session_xvfb_pid")
+    w1=$(cpu_ticks "${server:-0}")
+    t1=$(date +%s.%N)
+    import -display "$DISPLAY" -window root "$out/$name.png" 2>/dev/null || true
+    kill "$saver_pid" 2>/dev/null || true
+    wait "$saver_pid" 2>/dev/null || true
+    saver_pid=""
+    awk -v n="$name" -v c="$2" -v l="$3" -v v="$4" -v s=$((s1 - s0)) -v x=$((x1 - x0)) \
+        -v w=$((w1 - w0)) -v hz="$clock_ticks" -v t0="$t0" -v t1="$t1" 'BEGIN {
+        span = t1 - t0
+        printf "%-6s count %2d loops %2d %-6s  saver %.3f s/s (%.1f ms CPU per 40 ms)  Xvfb %.3f s/s  wineserver %.3f s/s  over %.1f s\n",
+            n, c, l, (v ? "tilted" : "flat"), s / hz / span, 40 * s / hz / span, x / hz / span,
+            w / hz / span, span
+    }'
+}
+
+echo "Saver CPU time per second, 1920x1080, measured over ${measured} s after ${settle} s:"
+profile heavy 50 10 1
+profile light 10 2 0
+echo "Screenshots: $out/heavy.png, $out/light.png"
