@@ -92,6 +92,22 @@ TEST(SettingsBytes, LargeAndSignedCountsStayWithinTheArrays) {
     }
 }
 
+// A colour written by other means beyond 8 digits ("-1" reads as 4294967295) is saved
+// again as the colour that was drawn, not as its first 8 digits.
+TEST(SettingsBytes, OutOfRangeColourKeepsItsChannelsWhenSavedAgain) {
+    const char *const texts[] = {"-1", "-2", "-16711808", "+99999999", "4294967"};
+    for (const char *text : texts) {
+        SaverSettings loaded = {};
+        DecodeSettingValue(loaded, VALUE_CO, reinterpret_cast<const unsigned char *>(text),
+                           static_cast<uint32_t>(std::strlen(text)));
+        char data[16];
+        const uint32_t size = EncodeSettingValue(loaded, VALUE_CO, data);
+        SaverSettings saved = {};
+        DecodeSettingValue(saved, VALUE_CO, reinterpret_cast<const unsigned char *>(data), size);
+        EXPECT_EQ(saved.color, loaded.color & 0xFFFFFFu) << text;
+    }
+}
+
 #ifdef _WIN32
 // The same through the registry: another program writes random bytes of random types and
 // sizes (or nothing) into the six values, and LoadSettings reads them.
