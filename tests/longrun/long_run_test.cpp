@@ -1,6 +1,7 @@
 // The animation core over a little more than one cycle of its clock: 90100 ticks of 50
 // figures in the tilted view, through a counting drawing context, with every allocation
 // of the program counted.
+#include "allocation_count.h"
 #include "counting_context.h"
 #include "figures.h"
 #include "settings.h"
@@ -8,38 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <malloc.h>
-#include <new>
-
-// Every operator new of the program passes here, so the run can show that ticks allocate
-// nothing.
-static std::atomic<uint64_t> allocations{0};
-
-void *operator new(std::size_t size) {
-    ++allocations;
-    void *block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    return block;
-}
-void *operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void *block) noexcept {
-    std::free(block);
-}
-void operator delete[](void *block) noexcept {
-    std::free(block);
-}
-void operator delete(void *block, std::size_t) noexcept {
-    std::free(block);
-}
-void operator delete[](void *block, std::size_t) noexcept {
-    std::free(block);
-}
 
 namespace {
 
@@ -97,11 +67,11 @@ void RunTicks(const DrawingContext &context, const PenCounts &counts, RunRecord 
             ++record.ticksWithStrayPens;
         }
         if (tick == 1) {
-            record.allocationsAfterFirstTick = allocations;
+            record.allocationsAfterFirstTick = AllocationCount();
             record.heapAfterFirstTick = HeapInUse();
         }
     }
-    record.allocationsAtEnd = allocations;
+    record.allocationsAtEnd = AllocationCount();
     record.heapAtEnd = HeapInUse();
 }
 
