@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit suite, then the Windows build's unit suite and the
-# Win32 test programs under Wine on a virtual display.
+# Runs every test: the native unit suite, the same under ASan and UBSan, short fuzz runs,
+# then the Windows build's unit suite and the Win32 test programs under Wine on a virtual
+# display.
 # SINUET_BUILD_ROOT (default: build) chooses where both builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,14 @@ echo "== native build and unit tests"
 cmake --preset native -B "$build/native" >/dev/null
 cmake --build "$build/native"
 ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error
+
+echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-sanitize -B "$build/native-sanitize" >/dev/null
+cmake --build "$build/native-sanitize"
+ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error
+
+echo "== short fuzz runs (SINUET_FUZZ_SECONDS per target)"
+SINUET_BUILD_ROOT="$build" bash tools/fuzz.sh
 
 echo "== windows build"
 cmake --preset windows -B "$build/windows" >/dev/null
