@@ -1,0 +1,15 @@
+// A structured-exception guard for GCC on i686, which has no __try: a platform exception
+// (an access fault, for example) that escapes the guarded call is handed to
+// UnhandledExceptionFilter, and when that filter's verdict is EXCEPTION_EXECUTE_HANDLER
+// the call is abandoned and the guard returns normally.
+#pragma once
+
+#include <windows.h>
+
+struct GuardOutcome {
+    int faulted;         // 1 when the filter let the guard handle an exception
+    DWORD exceptionCode; // that exception's code
+    int result;          // the call's result when it returned normally
+};
+
+GuardOutcome RunUnderFaultGuard(int (*call)(void *argument), void *argument);

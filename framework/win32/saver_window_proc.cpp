@@ -1,0 +1,94 @@
+// The saver window's procedure: the framework's fixed rules, then the animation's
+// ScreenSaverProc for everything else.
+#include "saver_window.h"
+
+#include "saver_api.h"
+#include "saver_state.h"
+
+namespace {
+void HideCursorFullScreen() {
+    if (!saverState.previewMode)
+        SetCursor(nullptr);
+}
+
+// Detaches the window from input-method processing, if IMM32 is already loaded.
+void DetachInputMethod(HWND window) {
+    saverState.imeModule = GetModuleHandleA("IMM32.DLL");
+    if (saverState.imeModule)
+        saverState.imeAssociateContext = reinterpret_cast<AssociateContextProc>(
+            reinterpret_cast<void *>(GetProcAddress(saverState.imeModule, "ImmAssociateContext")));
+    if (saverState.imeAssociateContext)
+        saverState.savedInputContext = saverState.imeAssociateContext(window, nullptr);
+}
+
+void RestoreInputMethod(HWND window) {
+    if (saverState.imeModule && saverState.imeAssociateContext && saverState.savedInputContext)
+        saverState.imeAssociateContext(window, saverState.savedInputContext);
+}
+
+void OnCreate(HWND window) {
+    DetachInputMethod(window);
+    GetCursorPos(&saverState.lastCursorPos);
+    HideCursorFullScreen();
+}
+
+void OnDestroy(HWND window) {
+    RestoreInputMethod(window);
+    PostQuitMessage(0);
+}
+
+// A preview passes help and context-menu requests on to the control panel's window.
+LRESULT ForwardToParent(HWND window, UINT message, LPARAM lParam) {
+    HWND parent = GetParent(window);
+    if (parent && IsWindow(parent))
+        PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+    return 1;
+}
+
+// Switching windows and starting another saver are refused while running full screen.
+bool IsBlockedCommand(WPARAM command) {
+    return command == SC_NEXTWINDOW || command == SC_PREVWINDOW || command == SC_SCREENSAVE;
+}
+} // namespace
+
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate(window);
+            break;
+        case WM_DESTROY:
+            OnDestroy(window);
+            break;
+        case WM_SETTEXT:
+            return 0;
+        case WM_PAINT:
+            if (saverState.closing)
+                return DefWindowProcA(window, message, wParam, lParam);
+            HideCursorFullScreen();
+            break;
+        case WM_HELP:
+        case WM_CONTEXTMENU:
+            if (saverState.previewMode)
+                return ForwardToParent(window, message, lParam);
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (saverState.closing)
+                return DefWindowProcA(window, message, wParam, lParam);
+            break;
+        case WM_SYSCOMMAND:
+            if (!saverState.previewMode && IsBlockedCommand(wParam))
+                return 0;
+            break;
+        case WM_TIMER:
+            if (saverState.closing)
+                return 0;
+            Sleep(0);
+            break;
+    }
+    return ScreenSaverProc(window, message, wParam, lParam);
+}

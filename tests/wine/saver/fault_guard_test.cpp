@@ -1,0 +1,180 @@
+// The fault guard with real access faults. The process's top-level exception filter stands
+// in for the platform's reporting: UnhandledExceptionFilter returns its verdict, so no
+// debugger or crash dialog is started.
+#include "fault_guard.h"
+
+#include <gtest/gtest.h>
+
+#include <intrin.h>
+#include <vector>
+
+namespace {
+std::vector<LONG> verdicts; // returned by the filter, one per call, then EXECUTE_HANDLER
+int filterCalls;
+DWORD seenCode;
+void *seenAddress;
+DWORD repairedEax; // when nonzero, the filter points EAX there and continues execution
+
+LONG WINAPI TestFilter(EXCEPTION_POINTERS *pointers) {
+    seenCode = pointers->ExceptionRecord->ExceptionCode;
+    seenAddress = pointers->ExceptionRecord->ExceptionAddress;
+    LONG verdict = EXCEPTION_EXECUTE_HANDLER;
+    if (filterCalls < static_cast<int>(verdicts.size()))
+        verdict = verdicts[filterCalls];
+    ++filterCalls;
+    if (verdict == EXCEPTION_CONTINUE_EXECUTION)
+        pointers->ContextRecord->Eax = repairedEax;
+    return verdict;
+}
+
+class FaultGuard : public testing::Test {
+  protected:
+    void SetUp() override {
+        verdicts.clear();
+        filterCalls = 0;
+        seenCode = 0;
+        repairedEax = 0;
+        previousFilter = SetUnhandledExceptionFilter(TestFilter);
+        chainBefore = __readfsdword(0);
+    }
+    void TearDown() override {
+        EXPECT_EQ(__readfsdword(0), chainBefore) << "the registration chain was not restored";
+        SetUnhandledExceptionFilter(previousFilter);
+    }
+    LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
+    DWORD chainBefore = 0;
+};
+
+// Held in a volatile variable so that the compiler cannot see where it points.
+volatile int *volatile badAddress = reinterpret_cast<volatile int *>(0x10);
+int afterFault;
+
+// Reads through EAX, so that a filter can repair the fault by changing that register.
+__attribute__((noinline)) int ReadThroughEax(DWORD address) {
+    int value;
+    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
+    return value;
+}
+
+int ReturnsSeven(void *) { return 7; }
+
+int WritesToABadAddress(void *) {
+    *badAddress = 1;
+    afterFault = 1;
+    return 5;
+}
+
+LRESULT CALLBACK FaultingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP)
+        return *badAddress;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int FaultsInsideAWindowProcedure(void *window) {
+    SendMessageA(static_cast<HWND>(window), WM_APP, 0, 0);
+    afterFault = 1;
+    return 5;
+}
+
+// A record of the caller's own between the guard and the fault (on the stack, as the
+// platform demands): the unwind must call its handler.
+int innerUnwindCalls;
+int innerSearchCalls;
+
+EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *,
+                                           void *) {
+    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
+        ++innerUnwindCalls;
+    else
+        ++innerSearchCalls;
+    return ExceptionContinueSearch;
+}
+
+int FaultsBelowAnInnerRecord(void *) {
+    innerUnwindCalls = innerSearchCalls = 0;
+    EXCEPTION_REGISTRATION_RECORD inner;
+    inner.Next = reinterpret_cast<EXCEPTION_REGISTRATION_RECORD *>(__readfsdword(0));
+    inner.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(InnerHandler);
+    __writefsdword(0, reinterpret_cast<DWORD>(&inner));
+    *badAddress = 1;
+    __writefsdword(0, reinterpret_cast<DWORD>(inner.Next));
+    return 5;
+}
+
+GuardOutcome innerOutcome;
+int innerReturned;
+
+int RunsAFaultingInnerGuard(void *) {
+    innerReturned = 0;
+    innerOutcome = RunUnderFaultGuard(WritesToABadAddress, nullptr);
+    innerReturned = 1;
+    return 3;
+}
+
+TEST_F(FaultGuard, ACallWithoutFaultReturnsItsResult) {
+    GuardOutcome outcome = RunUnderFaultGuard(ReturnsSeven, nullptr);
+    EXPECT_EQ(outcome.faulted, 0);
+    EXPECT_EQ(outcome.result, 7);
+    EXPECT_EQ(filterCalls, 0);
+}
+
+TEST_F(FaultGuard, AnAccessFaultIsHandedToTheFilterAndAbandonsTheCall) {
+    afterFault = 0;
+    GuardOutcome outcome = RunUnderFaultGuard(WritesToABadAddress, nullptr);
+    EXPECT_EQ(outcome.faulted, 1);
+    EXPECT_EQ(outcome.exceptionCode, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_EQ(filterCalls, 1);
+    EXPECT_EQ(seenCode, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_EQ(afterFault, 0);
+    // The guard is usable again afterwards.
+    EXPECT_EQ(RunUnderFaultGuard(ReturnsSeven, nullptr).result, 7);
+    EXPECT_EQ(RunUnderFaultGuard(WritesToABadAddress, nullptr).faulted, 1);
+}
+
+TEST_F(FaultGuard, RecordsRegisteredAboveTheGuardAreUnwound) {
+    GuardOutcome outcome = RunUnderFaultGuard(FaultsBelowAnInnerRecord, nullptr);
+    EXPECT_EQ(outcome.faulted, 1);
+    EXPECT_EQ(innerSearchCalls, 1);
+    EXPECT_EQ(innerUnwindCalls, 1);
+}
+
+TEST_F(FaultGuard, AFaultInsideAWindowProcedureReachesTheGuard) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = FaultingWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "FaultGuardTestClass";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "FaultGuardTestClass", "", 0, 0, 0, 10, 10, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    afterFault = 0;
+    GuardOutcome outcome = RunUnderFaultGuard(FaultsInsideAWindowProcedure, window);
+    EXPECT_EQ(outcome.faulted, 1);
+    EXPECT_EQ(afterFault, 0);
+    EXPECT_EQ(filterCalls, 1);
+    // Window messages still work after the jump out of the window procedure.
+    EXPECT_EQ(SendMessageA(window, WM_NULL, 0, 0), 0);
+    DestroyWindow(window);
+}
+
+TEST_F(FaultGuard, AContinueExecutionVerdictResumesAtTheRepairedFault) {
+    static int storage = 1234;
+    verdicts = {EXCEPTION_CONTINUE_EXECUTION};
+    repairedEax = reinterpret_cast<DWORD>(&storage);
+    struct Call {
+        static int Read(void *) { return ReadThroughEax(0x10); }
+    };
+    GuardOutcome outcome = RunUnderFaultGuard(Call::Read, nullptr);
+    EXPECT_EQ(outcome.faulted, 0);
+    EXPECT_EQ(outcome.result, 1234);
+    EXPECT_EQ(filterCalls, 1);
+}
+
+TEST_F(FaultGuard, AnyOtherVerdictPassesTheExceptionOutward) {
+    verdicts = {2}; // neither handle nor continue: the inner guard must let it go
+    GuardOutcome outcome = RunUnderFaultGuard(RunsAFaultingInnerGuard, nullptr);
+    EXPECT_EQ(outcome.faulted, 1);
+    EXPECT_EQ(filterCalls, 2);
+    EXPECT_EQ(innerReturned, 0);
+}
+} // namespace
