@@ -60,3 +60,24 @@ write("fuzz_settings_decode", "long-no-nul",
 write("fuzz_settings_decode", "signs-spaces",
       settings([b" \t-1\0", b"+7\0", b"2\0", b"1", b"1\0\0\0", b"-16711808"]))
 write("fuzz_settings_decode", "above-fifty", settings([b"51", b"65536", b"1", b"1", b"1", b"0"]))
+
+
+def command_line(text, double_byte=False, win9x=False):
+    return bytes([int(double_byte) | (int(win9x) << 1)]) + text
+
+
+lines = {
+    "plain-s": b"saver.scr /s", "quoted": b'"C:\\Some Dir\\saver.scr" /s',
+    "unterminated": b'"C:\\Some Dir\\saver', "empty": b"", "blanks": b"saver.scr    ",
+    "separators": b"saver.scr - /", "preview": b"saver.scr /p 1234", "preview-glued": b"x /p1234",
+    "preview-colon": b"x /p:1234", "l": b"x /l 99", "configure-colon": b"x /c:1234",
+    "configure-blank": b"x /c 1234", "password": b"x /a 77", "tab": b"x /\ts", "mixed": b"x -/S",
+    "digit": b"x 1", "high": b"x \xe0\x80 /s", "lead-at-end": b"\x82", "control": b"\x01\x02 /s",
+}
+for name, text in lines.items():
+    write("fuzz_command_line", name, command_line(text))
+    write("fuzz_command_line", name + "-dbcs-9x", command_line(text, True, True))
+
+for name, text in {"digits": b"1234", "wrap": b"4294967296", "long": b"9" * 40,
+                   "stop": b"12x34", "empty": b"", "sign": b"-5", "blank": b" 7"}.items():
+    write("fuzz_decimal_handle", name, text)
