@@ -11,6 +11,16 @@
 
 #include <cstdint>
 
+// Puts the run where the clock stands at `clock` after a tick that drew the figures at
+// the clock one step earlier, as if every tick in between had run.
+static void JumpClock(double clock) {
+    figureState.clock = clock >= 0.04 ? clock - 0.04 : 0.0;
+    for (int32_t i = 0; i < FigureCount(); ++i) {
+        UpdateAngle(i);
+    }
+    FinishTick();
+}
+
 // Input layout, little-endian: width (2 bytes), height (2), count (1, modulo 51),
 // loopsPerMinute (1, modulo 11), switches (1: bit 0 frog, 1 fade, 2 tilted, 3 a second tick,
 // 4 clock jump), colour (4), seed (4), clock after the set-up (4, in 1/2^20 s, modulo 3600 s).
@@ -42,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (figureState.firstTick == 1) {
             SetUpFigures();
             if (jumpClock) {
-                figureState.clock = clock;
+                JumpClock(clock);
             }
         }
         if (FrogDueThisTick()) {
