@@ -92,8 +92,14 @@ void SendBurst(HWND window, BurstCounts &counts) {
     ++counts.bursts;
 }
 
+// Removes the settings key when the test ends, however it ends.
+struct SettingsKeyRemoval {
+    ~SettingsKeyRemoval() { DeleteSettingsKey(); }
+};
+
 TEST(HardeningLongRun, DrawsThroughMessageBurstsKeepsGdiFlatAndClosesOnInput) {
     DeleteSettingsKey();
+    const SettingsKeyRemoval removal;
     SaverSettings settings;
     SetDefaultSettings(settings);
     settings.count = 50;
@@ -180,7 +186,6 @@ TEST(HardeningLongRun, DrawsThroughMessageBurstsKeepsGdiFlatAndClosesOnInput) {
                 screenWidth, screenHeight, static_cast<unsigned long>(ranMs), counts.bursts,
                 counts.messages, counts.timerMessages, snapshots - stillSnapshots, gdiAtStart,
                 gdiAtEnd, method, static_cast<unsigned long>(closedAfter));
-    DeleteSettingsKey();
 }
 
 } // namespace
