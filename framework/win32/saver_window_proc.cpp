@@ -37,11 +37,19 @@ void OnDestroy(HWND window) {
     PostQuitMessage(0);
 }
 
-// A preview passes help and context-menu requests on to the control panel's window.
+// A preview passes help and context-menu requests on to the control panel's window, with
+// the panel's own handle. WM_HELP is sent, not posted: its lParam points to a HELPINFO that
+// only lives for this call, and the platform refuses to post it (ERROR_MESSAGE_SYNC_ONLY),
+// so a posted request would never arrive.
 LRESULT ForwardToParent(HWND window, UINT message, LPARAM lParam) {
     HWND parent = GetParent(window);
-    if (parent && IsWindow(parent))
-        PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+    if (parent == nullptr || !IsWindow(parent))
+        return 1;
+    WPARAM parentHandle = reinterpret_cast<WPARAM>(parent);
+    if (message == WM_HELP)
+        SendMessageA(parent, message, parentHandle, lParam);
+    else
+        PostMessageA(parent, message, parentHandle, lParam);
     return 1;
 }
 

@@ -56,7 +56,9 @@ __attribute__((noinline)) int ReadThroughEax(DWORD address) {
     return value;
 }
 
-int ReturnsSeven(void *) { return 7; }
+int ReturnsSeven(void *) {
+    return 7;
+}
 
 int WritesToABadAddress(void *) {
     *badAddress = 1;
@@ -81,8 +83,7 @@ int FaultsInsideAWindowProcedure(void *window) {
 int innerUnwindCalls;
 int innerSearchCalls;
 
-EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *,
-                                           void *) {
+EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *, void *) {
     if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
         ++innerUnwindCalls;
     else
@@ -144,8 +145,8 @@ TEST_F(FaultGuard, AFaultInsideAWindowProcedureReachesTheGuard) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "FaultGuardTestClass";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "FaultGuardTestClass", "", 0, 0, 0, 10, 10, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowExA(0, "FaultGuardTestClass", "", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     afterFault = 0;
     GuardOutcome outcome = RunUnderFaultGuard(FaultsInsideAWindowProcedure, window);

@@ -1,0 +1,144 @@
+#include "saver_test_support.h"
+
+std::vector<PostedToHost> postedToHost;
+
+bool WaitForExitPumping(ChildProcess &child, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        DWORD left = timeoutMs - (GetTickCount() - start);
+        if (GetTickCount() - start >= timeoutMs)
+            return child.Wait(0);
+        DWORD got = MsgWaitForMultipleObjects(1, &child.info.hProcess, FALSE, left, QS_ALLINPUT);
+        if (got == WAIT_OBJECT_0)
+            return true;
+        PumpMessages(0);
+    }
+}
+
+HWND StartFullScreen(ChildProcess &child, const std::string &arguments) {
+    if (!StartSaver(arguments, child))
+        return nullptr;
+    HWND window = WaitForProcessWindow(child.info.dwProcessId, SAVER_CLASS, 10000);
+    DWORD start = GetTickCount();
+    while (window && !(IsWindowVisible(window) && GetForegroundWindow() == window) &&
+           GetTickCount() - start < 5000)
+        PumpMessages(10);
+    return window;
+}
+
+bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (IsWindowVisible(window)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        PumpMessages(5);
+    }
+    return true;
+}
+
+bool StaysVisible(HWND window, DWORD ms) {
+    PumpMessages(ms);
+    return IsWindowVisible(window) != 0;
+}
+
+long long CloseAndExitCode(ChildProcess &child, HWND window) {
+    PostMessageA(window, WM_KEYDOWN, 'A', 0);
+    if (!WaitForExitPumping(child, 15000))
+        return TIMED_OUT;
+    return static_cast<LONG>(child.ExitCode());
+}
+
+namespace {
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP || message == WM_CONTEXTMENU) {
+        if (message == WM_HELP && lParam)
+            lParam = reinterpret_cast<const HELPINFO *>(lParam)->iCtrlId;
+        postedToHost.push_back({message, wParam, lParam});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+} // namespace
+
+HostWindow::~HostWindow() {
+    if (window)
+        DestroyWindow(window);
+}
+
+void CreateHostWindow(HostWindow &host, int clientWidth, int clientHeight) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "SinuetTestHost";
+    RegisterClassA(&windowClass);
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+    host.window =
+        CreateWindowExA(0, "SinuetTestHost", "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                        windowClass.hInstance, nullptr);
+    postedToHost.clear();
+    PumpMessages(50);
+}
+
+HWND WaitForPreview(HWND host, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        HWND preview = FindWindowExA(host, nullptr, SAVER_CLASS, nullptr);
+        if (preview)
+            return preview;
+        if (GetTickCount() - start >= timeoutMs)
+            return nullptr;
+        PumpMessages(10);
+    }
+}
+
+std::string HandleText(HWND window) {
+    return std::to_string(static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+}
+
+Capture CaptureScreen(int left, int top, int width, int height) {
+    Capture capture;
+    capture.width = width;
+    capture.height = height;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    GdiFlush();
+    const uint32_t *pixels = static_cast<const uint32_t *>(bits);
+    for (int i = 0; i < width * height; ++i)
+        capture.pixels.push_back(pixels[i] & 0xFFFFFFu);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+uint32_t PixelOf(uint32_t colorRef) {
+    return ((colorRef & 0xFFu) << 16) | (colorRef & 0xFF00u) | ((colorRef >> 16) & 0xFFu);
+}
+
+void StoreSettings(const SaverSettings &settings) {
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, SETTINGS_KEY, &key) != ERROR_SUCCESS)
+        return;
+    for (int value = 0; value < SETTING_VALUE_COUNT; ++value) {
+        char data[16];
+        memset(data, 'x', sizeof data); // the byte after the data is not NUL
+        uint32_t size = EncodeSettingValue(settings, static_cast<SettingValue>(value), data);
+        RegSetValueExA(key, SETTING_VALUE_NAMES[value], 0, REG_SZ,
+                       reinterpret_cast<const BYTE *>(data), size);
+    }
+    RegCloseKey(key);
+}
