@@ -2,8 +2,7 @@
 # with a Wine prefix inside the build tree, shared by everything the script runs.
 #   wine_session_start BUILD_DIR   exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
 #   wine_session_stop              stops the wineserver and the Xvfb this session started
-# SINUET_SCREEN (default 1920x1080, the size the hardening long run needs) sets the virtual
-# screen's size.
+# SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 wine_session_xvfb_pid=""
 
@@ -18,7 +17,7 @@ wine_session_free_display() {
 wine_session_start_xvfb() {
     local n
     n=$(wine_session_free_display)
-    Xvfb ":$n" -screen 0 "${SINUET_SCREEN:-1920x1080}x24" -nolisten tcp -ac >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${SINUET_SCREEN:-1024x768}x24" -nolisten tcp -ac >/dev/null 2>&1 &
     wine_session_xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do
