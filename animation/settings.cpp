@@ -73,7 +73,10 @@ static uint32_t NumberOf(const SaverSettings &settings, SettingValue value) {
         case VALUE_VI:
             return static_cast<uint16_t>(settings.view3D);
         case VALUE_CO:
-            return settings.color; // "%lu"
+            // "%lu" of the 24 bits the drawing uses: a colour read from a value written by
+            // other means (such as "-1") may carry more digits than the 8 bytes hold, and
+            // cut short it would come back as another colour.
+            return settings.color & 0xFFFFFFu;
         default:
             return 0;
     }

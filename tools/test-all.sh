@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit suite, then the Windows build's unit suite and the
-# Win32 test programs under Wine on a virtual display.
+# Runs every test: the native unit suite, the same under ASan and UBSan, short fuzz runs,
+# then the Windows build's unit suite and the Win32 test programs under Wine on a virtual
+# display.
 # SINUET_BUILD_ROOT (default: build) chooses where both builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,14 @@ echo "== native build and unit tests"
 cmake --preset native -B "$build/native" >/dev/null
 cmake --build "$build/native"
 ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error
+
+echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-sanitize -B "$build/native-sanitize" >/dev/null
+cmake --build "$build/native-sanitize"
+ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error
+
+echo "== short fuzz runs (SINUET_FUZZ_SECONDS per target)"
+SINUET_BUILD_ROOT="$build" bash tools/fuzz.sh
 
 # Benchmarks are not timed tests: one short row, only to see that the suite runs.
 if [ -x "$build/native/bench/sinuet-bench" ]; then
@@ -28,4 +37,10 @@ echo "== tests under Wine"
 source tools/wine-session.sh
 trap wine_session_stop EXIT
 wine_session_start "$build/windows"
-ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error
+ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error -LE screen1920
+
+# The long run wants a 1920x1080 screen; the other suites are written for the default one.
+echo "== long run under Wine on a 1920x1080 screen"
+wine_session_stop
+SINUET_SCREEN=1920x1080 wine_session_start "$build/windows"
+ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error -L screen1920
