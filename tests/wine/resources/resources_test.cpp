@@ -67,7 +67,7 @@ TEST_F(SaverResources, AreExactlyTheProgramsOwnAllInGerman) {
     EXPECT_EQ(found, expected);
 }
 
-TEST_F(SaverResources, DialogTemplateIsByteForByteTheDesign) {
+TEST_F(SaverResources, DialogTemplateIsByteForByteTheExpectedOne) {
     const std::string actual = Bytes(RT_DIALOG, MAKEINTRESOURCEA(2003));
     const std::string expected = ExpectedConfigTemplate();
     ASSERT_EQ(actual.size(), expected.size());
