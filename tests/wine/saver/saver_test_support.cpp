@@ -85,8 +85,10 @@ void CreateHostWindow(HostWindow &host, int clientWidth, int clientHeight) {
 HWND WaitForPreview(HWND host, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     for (;;) {
+        // The window shows itself only once its creation has finished: wait for that,
+        // so that its style is read as the saver left it.
         HWND preview = FindWindowExA(host, nullptr, SAVER_CLASS, nullptr);
-        if (preview)
+        if (preview && IsWindowVisible(preview))
             return preview;
         if (GetTickCount() - start >= timeoutMs)
             return nullptr;
