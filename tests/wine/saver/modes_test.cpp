@@ -137,6 +137,22 @@ TEST(Modes, AnEmptyTailOrSeparatorsOnlyOpenTheDialogWithoutOwner) {
     }
 }
 
+// Makes the window the foreground one and waits until it stays so: when a dialog has
+// closed, Wine may hand the activation back to the dialog's owner some time later.
+static bool SettleForeground(HWND window) {
+    int steady = 0;
+    for (int attempt = 0; attempt < 40 && steady < 4; ++attempt) {
+        if (GetForegroundWindow() != window) {
+            steady = 0;
+            SetForegroundWindow(window);
+        } else {
+            ++steady;
+        }
+        PumpMessages(100);
+    }
+    return steady >= 4;
+}
+
 TEST(Modes, ConfigureTakesItsOwnerAfterAColonOrFallsBackToTheForegroundWindow) {
     HostWindow owner;
     CreateHostWindow(owner, 200, 100);
@@ -153,8 +169,7 @@ TEST(Modes, ConfigureTakesItsOwnerAfterAColonOrFallsBackToTheForegroundWindow) {
     for (std::string tail :
          {"/c " + HandleText(owner.window), std::string("/C"), "/c: " + HandleText(owner.window),
           std::string("/c:0"), std::string("/c:123456789")}) {
-        SetForegroundWindow(foreground.window);
-        PumpMessages(50);
+        ASSERT_TRUE(SettleForeground(foreground.window)) << tail;
         run = RunConfigure(Quoted(SaverPath()) + " " + tail);
         EXPECT_TRUE(run.dialogSeen) << tail;
         EXPECT_EQ(run.owner, foreground.window) << tail;
