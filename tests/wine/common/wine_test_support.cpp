@@ -11,7 +11,9 @@ std::string TestBinDir() {
     return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
-std::string SaverPath() { return TestBinDir() + "sinuet.scr"; }
+std::string SaverPath() {
+    return TestBinDir() + "sinuet.scr";
+}
 
 bool ChildProcess::Wait(DWORD timeoutMs) {
     return started && WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0;
@@ -75,10 +77,10 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char *className;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM context) {
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context) {
     WindowSearch *search = reinterpret_cast<WindowSearch *>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
@@ -90,18 +92,23 @@ BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM context) {
         if (lstrcmpiA(name, search->className) != 0)
             return TRUE;
     }
-    search->found = window;
-    return FALSE;
+    search->found.push_back(window);
+    return TRUE;
 }
 } // namespace
+
+std::vector<HWND> ProcessWindows(DWORD processId, const char *className) {
+    WindowSearch search{processId, className, {}};
+    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 HWND WaitForProcessWindow(DWORD processId, const char *className, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     for (;;) {
-        WindowSearch search{processId, className, nullptr};
-        EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+        const std::vector<HWND> windows = ProcessWindows(processId, className);
+        if (!windows.empty())
+            return windows.front();
         if (GetTickCount() - start >= timeoutMs)
             return nullptr;
         PumpMessages(20);
@@ -128,6 +135,38 @@ void PumpMessages(DWORD ms) {
         }
         Sleep(5);
     } while (GetTickCount() - start < ms);
+}
+
+// Copies the screen into a 32-bit top-down DIB section and drops the unused top byte.
+std::vector<uint32_t> CaptureScreenArea(const RECT &area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    std::vector<uint32_t> pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const uint32_t *bgra = static_cast<const uint32_t *>(bits);
+        pixels.assign(bgra, bgra + static_cast<size_t>(width) * height);
+        for (uint32_t &pixel : pixels)
+            pixel &= 0xFFFFFFu;
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 void DeleteSettingsKey() {

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Directory of the running test program (bin/, where sinuet.scr is built too), with a
 // trailing backslash.
@@ -45,6 +47,9 @@ long long RunSaverToEnd(const std::string &arguments, DWORD timeoutMs = 20000);
 // Polls for a top-level window (class and/or title may be null) until timeoutMs passes.
 HWND WaitForWindow(const char *className, const char *title, DWORD timeoutMs = 10000);
 
+// The top-level windows of a process with the class (any class when null), topmost first.
+std::vector<HWND> ProcessWindows(DWORD processId, const char *className);
+
 // Polls for a window of the given process (top-level, any class) until timeoutMs passes.
 HWND WaitForProcessWindow(DWORD processId, const char *className, DWORD timeoutMs = 10000);
 
@@ -54,10 +59,14 @@ bool WaitForNoWindow(const char *className, const char *title, DWORD timeoutMs =
 // Handles this thread's messages for the given time.
 void PumpMessages(DWORD ms);
 
+// The screen's pixels in the area as 0x00RRGGBB, top row first; empty when no bitmap of
+// that size can be made.
+std::vector<uint32_t> CaptureScreenArea(const RECT &area);
+
 // Removes HKEY_CURRENT_USER\SinuetSet9 with all its values.
 void DeleteSettingsKey();
 
 // The full-screen saver's window, as the platform sees it.
-extern const char *const SAVER_CLASS;        // "WindowsScreenSaverClass"
-extern const char *const FULL_SCREEN_TITLE;  // "Screen Saver"
-extern const char *const PREVIEW_TITLE;      // "Preview"
+extern const char *const SAVER_CLASS;       // "WindowsScreenSaverClass"
+extern const char *const FULL_SCREEN_TITLE; // "Screen Saver"
+extern const char *const PREVIEW_TITLE;     // "Preview"

@@ -25,30 +25,17 @@ bool WaitHandlingMessages(HANDLE process, DWORD ms) {
     }
 }
 
-struct DialogSearch {
-    DWORD processId;
-    HWND except;
-    const char *caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
-    DialogSearch *search = reinterpret_cast<DialogSearch *>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || window == search->except ||
-        lstrcmpA(className, DIALOG_CLASS) != 0 || !IsWindowVisible(window))
-        return TRUE;
-    if (search->caption) {
-        char caption[256] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        if (lstrcmpA(caption, search->caption) != 0)
-            return TRUE;
+// A shown dialog of the process other than `except`, with that caption (any when null).
+HWND FindOtherDialog(DWORD processId, HWND except, const char *caption) {
+    for (HWND window : ProcessWindows(processId, DIALOG_CLASS)) {
+        if (window == except || !IsWindowVisible(window))
+            continue;
+        char text[256] = "";
+        GetWindowTextA(window, text, sizeof text);
+        if (!caption || lstrcmpA(text, caption) == 0)
+            return window;
     }
-    search->found = window;
-    return FALSE;
+    return nullptr;
 }
 } // namespace
 
@@ -114,12 +101,11 @@ bool IsChecked(HWND window, int id) {
 HWND WaitForOtherDialog(ConfigRun &run, HWND except, const char *caption, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        DialogSearch search{run.process.info.dwProcessId, except, caption, nullptr};
-        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        HWND found = FindOtherDialog(run.process.info.dwProcessId, except, caption);
+        if (found) {
             if (run.dialog)
                 Settle(run);
-            return search.found;
+            return found;
         }
         if (GetTickCount() - start >= timeoutMs ||
             WaitForSingleObject(run.process.info.hProcess, 0) == WAIT_OBJECT_0)

@@ -28,33 +28,12 @@ struct WineDrawsCaption {
 
 // The window's pixels on the screen, rows from the top, RGB.
 std::vector<uint8_t> Capture(const RECT &area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
     std::vector<uint8_t> rgb;
-    rgb.reserve(static_cast<size_t>(width) * height * 3);
-    const uint8_t *bgra = static_cast<const uint8_t *>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        rgb.push_back(bgra[i * 4 + 2]);
-        rgb.push_back(bgra[i * 4 + 1]);
-        rgb.push_back(bgra[i * 4]);
+    for (uint32_t pixel : CaptureScreenArea(area)) {
+        rgb.push_back(static_cast<uint8_t>(pixel >> 16));
+        rgb.push_back(static_cast<uint8_t>(pixel >> 8));
+        rgb.push_back(static_cast<uint8_t>(pixel));
     }
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return rgb;
 }
 

@@ -104,26 +104,7 @@ Capture CaptureScreen(int left, int top, int width, int height) {
     Capture capture;
     capture.width = width;
     capture.height = height;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    const uint32_t *pixels = static_cast<const uint32_t *>(bits);
-    for (int i = 0; i < width * height; ++i)
-        capture.pixels.push_back(pixels[i] & 0xFFFFFFu);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    capture.pixels = CaptureScreenArea({left, top, left + width, top + height});
     return capture;
 }
 
