@@ -40,12 +40,16 @@ static void RecordDeletePen(void *target, PenHandle pen) {
     }
 }
 
-static void RecordMoveTo(void *target, int32_t x, int32_t y) {
-    Record(RecorderOf(target), CALL_MOVE, x, y);
-}
-
-static void RecordLineTo(void *target, int32_t x, int32_t y) {
-    Record(RecorderOf(target), CALL_LINE, x, y);
+// Each line as the two calls that draw it: a move to its start, a line to its end.
+static void RecordLines(void *target, const LineSegment *lines, int32_t count) {
+    DrawingRecorder &recorder = RecorderOf(target);
+    if (count < 1) {
+        ++recorder.emptyBatches;
+    }
+    for (int32_t n = 0; n < count; ++n) {
+        Record(recorder, CALL_MOVE, lines[n].x1, lines[n].y1);
+        Record(recorder, CALL_LINE, lines[n].x2, lines[n].y2);
+    }
 }
 
 DrawingContext RecordingContext(DrawingRecorder &recorder) {
@@ -54,8 +58,7 @@ DrawingContext RecordingContext(DrawingRecorder &recorder) {
     context.createPen = RecordCreatePen;
     context.selectPen = RecordSelectPen;
     context.deletePen = RecordDeletePen;
-    context.moveTo = RecordMoveTo;
-    context.lineTo = RecordLineTo;
+    context.drawLines = RecordLines;
     return context;
 }
 

@@ -25,6 +25,7 @@ struct DrawingRecorder {
     std::set<PenHandle> livePens;     // created and not yet deleted
     int32_t deletedWhileSelected = 0; // deletions of the selected pen (a fault)
     int32_t unknownDeletes = 0;       // deletions of a pen that does not exist (stock pen aside)
+    int32_t emptyBatches = 0;         // line calls without a line (a fault)
 };
 
 DrawingContext RecordingContext(DrawingRecorder &recorder);

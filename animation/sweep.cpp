@@ -28,10 +28,10 @@ static const SweepView TILTED_VIEW = {1, 4, 1, 3, 0.15, 0.1};
 // Where segments are drawn, formed once per call: the centre, the cull limits and, in the
 // tilted view, the projection's terms of the window size.
 struct SweepFrame {
-    double cx, cy;
+    PointPair centre;      // [width / 2, height / 2]
     double limitX, limitY; // width + 1 and height + 1
     int32_t tilted;
-    TiltedView view;
+    TiltedPairView view;
 };
 
 // A step count beyond this is cut off: only a client area of absurd size moves that far
@@ -43,8 +43,8 @@ static const double MAX_STEPS = 1e9;
 // on its side; a value that is not a number, which only a point on the tilted view's
 // vanishing line gives, becomes 0.
 int32_t OuterCoordinate(double value) {
-    if (value != value) {
-        return 0;
+    if (value > -2147483648.0 && value < 2147483647.0) {
+        return static_cast<int32_t>(value);
     }
     if (value >= 2147483647.0) {
         return INT32_MAX;
@@ -52,7 +52,7 @@ int32_t OuterCoordinate(double value) {
     if (value <= -2147483648.0) {
         return INT32_MIN;
     }
-    return static_cast<int32_t>(value);
+    return 0;
 }
 
 // width + 1 and height + 1 are formed in 64 bits, so that no size overflows them.
@@ -70,12 +70,11 @@ int PassesCull(double x1, double y1) {
 
 static SweepFrame FrameOf(const FigureState &f, int32_t tilted) {
     SweepFrame frame;
-    frame.cx = static_cast<double>(f.width / 2);
-    frame.cy = static_cast<double>(f.height / 2);
+    frame.centre = PointPair{static_cast<double>(f.width / 2), static_cast<double>(f.height / 2)};
     frame.limitX = CullLimit(f.width);
     frame.limitY = CullLimit(f.height);
     frame.tilted = tilted;
-    frame.view = TiltedViewOf(f.width, f.height);
+    frame.view = TiltedPairViewOf(TiltedViewOf(f.width, f.height));
     return frame;
 }
 
@@ -98,45 +97,54 @@ static inline double PassAngle(const SweepPass &pass, int32_t j) {
     return pass.lagged ? (swept - pass.lag) + pass.twist : swept + pass.twist;
 }
 
-// One segment from the sine s and cosine k of its angle. The outer point is neither tested
-// nor needed when the inner point fails the cull, so it is only formed (and projected)
-// for a segment that is drawn.
-static inline void DrawSegment(const DrawingContext &context, const SweepFrame &frame, double s,
-                               double k, double r1, double r2) {
-    ProjectedPoint inner = {frame.cx - r1 * s, frame.cy + r1 * k};
-    if (frame.tilted) {
-        inner = ProjectInView(frame.view, inner.x, inner.y);
-    }
-    if (!InsideCullLimits(frame.limitX, frame.limitY, inner.x, inner.y)) {
-        return;
-    }
-    ProjectedPoint outer = {frame.cx - r2 * s, frame.cy + r2 * k};
-    if (frame.tilted) {
-        outer = ProjectInView(frame.view, outer.x, outer.y);
-    }
-    context.moveTo(context.target, static_cast<int32_t>(inner.x), static_cast<int32_t>(inner.y));
-    context.lineTo(context.target, OuterCoordinate(outer.x), OuterCoordinate(outer.y));
+// Segments are drawn in runs of this many: first the sines and cosines of the run's
+// angles, then its points and cull tests, then its lines in one call. The points then
+// need no values kept across a library call, and their divisions overlap from one segment
+// to the next.
+enum { SEGMENT_RUN = 64 };
+
+// A segment's direction from the centre, as the pair [-sin, cos] of its angle: the point
+// at radius r is centre + r * direction, that is [cx - r * sin, cy + r * cos] (negation
+// is exact, and adding a negated product is subtracting it).
+static inline PointPair PointAt(const SweepFrame &frame, PointPair direction, double r) {
+    const PointPair point = frame.centre + PointPair{r, r} * direction;
+    return frame.tilted ? ProjectPair(frame.view, point) : point;
 }
 
-// Segments are drawn in runs of this many: first the sines and cosines of the run's angles,
-// then its points, cull tests and lines. The points then need no values kept across a
-// library call, and their divisions overlap from one segment to the next.
-enum { SEGMENT_RUN = 64 };
+// The line of one segment, if its inner point passes the cull: the outer point is neither
+// tested nor needed otherwise, so it is only formed for a segment that is drawn. Returns
+// the number of lines written, 0 or 1.
+static inline int32_t SegmentLine(const SweepFrame &frame, PointPair direction, double r1,
+                                  double r2, LineSegment &line) {
+    const PointPair inner = PointAt(frame, direction, r1);
+    if (!InsideCullLimits(frame.limitX, frame.limitY, inner[0], inner[1])) {
+        return 0;
+    }
+    const PointPair outer = PointAt(frame, direction, r2);
+    line.x1 = static_cast<int32_t>(inner[0]);
+    line.y1 = static_cast<int32_t>(inner[1]);
+    line.x2 = OuterCoordinate(outer[0]);
+    line.y2 = OuterCoordinate(outer[1]);
+    return 1;
+}
 
 static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
                      const SweepPass &pass) {
-    double s[SEGMENT_RUN];
-    double k[SEGMENT_RUN];
+    PointPair direction[SEGMENT_RUN];
+    LineSegment lines[SEGMENT_RUN];
     for (int32_t first = -1; first <= pass.stepCount; first += SEGMENT_RUN) {
         const int32_t count =
             pass.stepCount - first + 1 < SEGMENT_RUN ? pass.stepCount - first + 1 : SEGMENT_RUN;
         for (int32_t n = 0; n < count; ++n) {
             const double theta = PassAngle(pass, first + n);
-            s[n] = std::sin(theta);
-            k[n] = std::cos(theta);
+            direction[n] = PointPair{-std::sin(theta), std::cos(theta)};
         }
+        int32_t drawn = 0;
         for (int32_t n = 0; n < count; ++n) {
-            DrawSegment(context, frame, s[n], k[n], pass.r1, pass.r2);
+            drawn += SegmentLine(frame, direction[n], pass.r1, pass.r2, lines[drawn]);
+        }
+        if (drawn > 0) {
+            context.drawLines(context.target, lines, drawn);
         }
     }
 }

@@ -35,11 +35,10 @@ static PenHandle NullSelectPen(void *, PenHandle) {
     return 1;
 }
 static void NullDeletePen(void *, PenHandle) {}
-static void NullMoveTo(void *, int32_t, int32_t) {}
-static void NullLineTo(void *, int32_t, int32_t) {}
+static void NullDrawLines(void *, const LineSegment *, int32_t) {}
 
-static const DrawingContext NULL_CONTEXT = {nullptr,       NullCreatePen, NullSelectPen,
-                                            NullDeletePen, NullMoveTo,    NullLineTo};
+static const DrawingContext NULL_CONTEXT = {nullptr, NullCreatePen, NullSelectPen, NullDeletePen,
+                                            NullDrawLines};
 
 // The sines and cosines the tick evaluates, on the same angles, and nothing else. Written
 // as the core writes them (a sine and a cosine of one angle), so the compiler treats both

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -112,6 +114,52 @@ TEST(ProjectTilted, VanishingLineGivesInfinitiesThatFailTheCull) {
     EXPECT_FALSE(PassesCull(side.x, side.y));
     EXPECT_EQ(OuterCoordinate(centre.x), 0);
     EXPECT_EQ(OuterCoordinate(side.x), side.x > 0 ? INT32_MAX : INT32_MIN);
+}
+
+// The same double, or both not a number.
+bool SameDouble(double a, double b) {
+    return a == b ? std::signbit(a) == std::signbit(b) : std::isnan(a) && std::isnan(b);
+}
+
+// Doubles with full mantissas spread over [low, high), from a fixed sequence.
+std::vector<double> SpreadValues(double low, double high, int count) {
+    std::vector<double> values;
+    uint64_t state = 0x2545F4914F6CDD1DULL;
+    for (int n = 0; n < count; ++n) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double unit = static_cast<double>(state >> 11) * 0x1.0p-53;
+        values.push_back(low + unit * (high - low));
+    }
+    return values;
+}
+
+// The paired projection that draws the segments gives, in each lane, exactly the double of
+// the projection's scalar steps: over windows of odd and even sizes, points inside and far
+// outside, on both sides of the vanishing line and on it.
+TEST(ProjectPair, EachLaneIsTheScalarProjection) {
+    const int32_t sizes[][2] = {{1024, 768}, {1920, 1080}, {511, 383}, {7680, 4320},
+                                {152, 112},  {10000, 400}, {1, 1},     {0, 0}};
+    const std::vector<double> xs = SpreadValues(-20000.0, 30000.0, 300);
+    for (const auto &size : sizes) {
+        const TiltedView view = TiltedViewOf(size[0], size[1]);
+        const TiltedPairView pair = TiltedPairViewOf(view);
+        const double vanishing = view.depth / 0.9397;
+        std::vector<double> ys = SpreadValues(-20000.0, 30000.0, 300);
+        for (const double y :
+             {0.0, -0.0, vanishing, std::nextafter(vanishing, 0.0), -1e300, 1e300}) {
+            ys.push_back(y);
+        }
+        for (const double x : xs) {
+            for (const double y : ys) {
+                const ProjectedPoint scalar = ProjectInView(view, x, y);
+                const PointPair lanes = ProjectPair(pair, PointPair{x, y});
+                ASSERT_TRUE(SameDouble(lanes[0], scalar.x))
+                    << size[0] << "x" << size[1] << " " << x << "," << y;
+                ASSERT_TRUE(SameDouble(lanes[1], scalar.y))
+                    << size[0] << "x" << size[1] << " " << x << "," << y;
+            }
+        }
+    }
 }
 
 } // namespace

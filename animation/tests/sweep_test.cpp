@@ -279,6 +279,7 @@ TEST(PenLifetime, NothingLeaksOverManyTicks) {
     EXPECT_EQ(created, 2 * 50 * 300);
     EXPECT_EQ(recorder.deletedWhileSelected, 0);
     EXPECT_EQ(recorder.unknownDeletes, 0);
+    EXPECT_EQ(recorder.emptyBatches, 0); // runs whose segments are all culled make no call
 }
 
 } // namespace

@@ -23,15 +23,15 @@ void DeletePen(void *, PenHandle pen) {
     DeleteObject(Pen(pen));
 }
 
-void MoveTo(void *target, int32_t x, int32_t y) {
-    MoveToEx(Dc(target), x, y, nullptr);
-}
-
-void LineTo(void *target, int32_t x, int32_t y) {
-    ::LineTo(Dc(target), x, y);
+void DrawLines(void *target, const LineSegment *lines, int32_t count) {
+    const HDC dc = Dc(target);
+    for (int32_t n = 0; n < count; ++n) {
+        MoveToEx(dc, lines[n].x1, lines[n].y1, nullptr);
+        LineTo(dc, lines[n].x2, lines[n].y2);
+    }
 }
 } // namespace
 
 DrawingContext GdiDrawingContext(HDC context) {
-    return {context, CreateSolidPen, SelectPen, DeletePen, MoveTo, LineTo};
+    return {context, CreateSolidPen, SelectPen, DeletePen, DrawLines};
 }

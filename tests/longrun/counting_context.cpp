@@ -42,19 +42,18 @@ static void CountDeletePen(void *target, PenHandle pen) {
     ++counts.unknownDeletes;
 }
 
-static void CountMoveTo(void *target, int32_t x, int32_t y) {
+static void CountLines(void *target, const LineSegment *lines, int32_t count) {
     PenCounts &counts = CountsOf(target);
-    ++counts.moves;
-    if (x < 0 || y < 0 || x > counts.width || y > counts.height) {
-        ++counts.movesOutside;
+    if (count < 1) {
+        ++counts.emptyBatches;
     }
-}
-
-static void CountLineTo(void *target, int32_t, int32_t) {
-    PenCounts &counts = CountsOf(target);
-    ++counts.lines;
-    if (counts.lines > counts.moves) {
-        ++counts.linesWithoutMove;
+    for (int32_t n = 0; n < count; ++n) {
+        const LineSegment &line = lines[n];
+        ++counts.moves;
+        ++counts.lines;
+        if (line.x1 < 0 || line.y1 < 0 || line.x1 > counts.width || line.y1 > counts.height) {
+            ++counts.movesOutside;
+        }
     }
 }
 
@@ -68,8 +67,7 @@ DrawingContext CountingContext(PenCounts &counts, int32_t width, int32_t height)
     context.createPen = CountCreatePen;
     context.selectPen = CountSelectPen;
     context.deletePen = CountDeletePen;
-    context.moveTo = CountMoveTo;
-    context.lineTo = CountLineTo;
+    context.drawLines = CountLines;
     return context;
 }
 
@@ -79,5 +77,5 @@ void ReleaseSelectedPen(const DrawingContext &context) {
 
 uint64_t PenFaults(const PenCounts &counts) {
     return counts.deletedWhileSelected + counts.unknownDeletes + counts.tooManyLive +
-           counts.movesOutside + counts.linesWithoutMove;
+           counts.movesOutside + counts.emptyBatches;
 }

@@ -28,7 +28,7 @@ struct PenCounts {
     uint64_t unknownDeletes;       // a pen freed that does not exist (the stock pen aside)
     uint64_t tooManyLive;          // more pens alive at once than a tick ever needs
     uint64_t movesOutside;         // an inner point outside the client area
-    uint64_t linesWithoutMove;     // a line whose start was never set
+    uint64_t emptyBatches;         // a call to draw lines without a line
 };
 
 // A context on `counts`, which it resets: nothing alive, the stock pen selected.
