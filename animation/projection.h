@@ -1,6 +1,8 @@
 // The tilted "3D" view: a central perspective of the flat picture laid down as a floor.
 #pragma once
 
+#include "point_pair.h"
+
 #include <cstdint>
 
 struct ProjectedPoint {
@@ -32,14 +34,10 @@ inline ProjectedPoint ProjectInView(const TiltedView &view, double x, double y) 
     return p;
 }
 
-// A point as one vector [x, y]. The x and y steps of the projection run side by side, lane
-// by lane, and both divisions by the denominator are one instruction where the machine
-// has two-lane vectors. Each lane is rounded as its own scalar step would be.
-typedef double PointPair __attribute__((vector_size(16)));
-
-// The tilted view's terms laid out by lane, so that both coordinates go through the same
-// steps: x: ((across - (x * h) * 1.5) * 2.0) / e, subtracted from cx, times 1.0;
-//       y: ((rise - (y * 1.0) * 0.513) * 2.25) / e, subtracted from 0.25, times h.
+// The tilted view's terms laid out by lane for ProjectPair, so that both coordinates go
+// through the same steps:
+//   x: ((across - (x * h) * 1.5) * 2.0) / e, subtracted from cx, times 1.0;
+//   y: ((rise - (y * 1.0) * 0.513) * 2.25) / e, subtracted from 0.25, times h.
 // A product with 1.0 is exact, so each lane gives the value of the projection's steps.
 struct TiltedPairView {
     double depth;
@@ -53,10 +51,13 @@ struct TiltedPairView {
 
 TiltedPairView TiltedPairViewOf(const TiltedView &view);
 
+// The projection of a point [x, y] as one vector: the x and y steps run side by side, and
+// both divisions by the denominator are one instruction.
 inline PointPair ProjectPair(const TiltedPairView &view, PointPair point) {
-    const double e = view.depth - (point[1] * 0.9397);
+    const PointPair depth = view.depth - point * 0.9397; // lane 1: the denominator
+    const PointPair e = __builtin_shufflevector(depth, depth, 1, 1);
     const PointPair quotient =
-        ((view.offset - (point * view.scale) * view.slope) * view.factor) / PointPair{e, e};
+        ((view.offset - (point * view.scale) * view.slope) * view.factor) / e;
     return (view.base - quotient) * view.finish;
 }
 

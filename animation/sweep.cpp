@@ -14,7 +14,6 @@ const double ERASE_LAG = 2.4;
 
 // The view's constants: insets in pixels, step factor and twists in radians.
 struct SweepView {
-    int32_t tilted;
     int32_t bandInset;
     int32_t eraseInset;
     int32_t stepFactor;
@@ -22,17 +21,8 @@ struct SweepView {
     double eraseTwist;
 };
 
-static const SweepView FLAT_VIEW = {0, 2, 1, 1, 0.0, 0.0};
-static const SweepView TILTED_VIEW = {1, 4, 1, 3, 0.15, 0.1};
-
-// Where segments are drawn, formed once per call: the centre, the cull limits and, in the
-// tilted view, the projection's terms of the window size.
-struct SweepFrame {
-    PointPair centre;      // [width / 2, height / 2]
-    double limitX, limitY; // width + 1 and height + 1
-    int32_t tilted;
-    TiltedPairView view;
-};
+static const SweepView FLAT_VIEW = {2, 1, 1, 0.0, 0.0};
+static const SweepView TILTED_VIEW = {4, 1, 3, 0.15, 0.1};
 
 // A step count beyond this is cut off: only a client area of absurd size moves that far
 // in a tick, and the cut keeps the count and the loop within 32 bits.
@@ -60,20 +50,19 @@ static double CullLimit(int32_t size) {
     return static_cast<double>(static_cast<int64_t>(size) + 1);
 }
 
-static inline int InsideCullLimits(double limitX, double limitY, double x1, double y1) {
-    return x1 < limitX && y1 < limitY && x1 > -1.0 && y1 > -1.0 ? 1 : 0;
-}
+static const PointPair BELOW_WINDOW = {-1.0, -1.0};
 
 int PassesCull(double x1, double y1) {
-    return InsideCullLimits(CullLimit(figureState.width), CullLimit(figureState.height), x1, y1);
+    const PointPair limits = {CullLimit(figureState.width), CullLimit(figureState.height)};
+    return BothBetween(PointPair{x1, y1}, BELOW_WINDOW, limits);
 }
 
-static SweepFrame FrameOf(const FigureState &f, int32_t tilted) {
+SweepFrame CurrentFrame() {
+    const FigureState &f = figureState;
     SweepFrame frame;
     frame.centre = PointPair{static_cast<double>(f.width / 2), static_cast<double>(f.height / 2)};
-    frame.limitX = CullLimit(f.width);
-    frame.limitY = CullLimit(f.height);
-    frame.tilted = tilted;
+    frame.limits = PointPair{CullLimit(f.width), CullLimit(f.height)};
+    frame.tilted = saverSettings.view3D == 1 ? 1 : 0;
     frame.view = TiltedPairViewOf(TiltedViewOf(f.width, f.height));
     return frame;
 }
@@ -84,17 +73,17 @@ struct SweepPass {
     int32_t stepCount;
     double angleStep;
     double angle;
-    int32_t lagged; // the erasing pass: the lag is subtracted before the twist is added
-    double lag;
+    double lag; // 0 in the band pass
     double twist;
     double r1, r2;
 };
 
 // Band pass: (j * angleStep + angle) + twist; erasing pass: ((j * angleStep + angle) - lag)
-// + twist.
+// + twist. The band pass goes through the same steps with a lag of +0, which subtracts
+// nothing: x - 0 is x for every double, -0 and infinities included.
 static inline double PassAngle(const SweepPass &pass, int32_t j) {
     const double swept = static_cast<double>(j) * pass.angleStep + pass.angle;
-    return pass.lagged ? (swept - pass.lag) + pass.twist : swept + pass.twist;
+    return (swept - pass.lag) + pass.twist;
 }
 
 // Segments are drawn in runs of this many: first the sines and cosines of the run's
@@ -111,20 +100,30 @@ static inline PointPair PointAt(const SweepFrame &frame, PointPair direction, do
     return frame.tilted ? ProjectPair(frame.view, point) : point;
 }
 
+static const PointPair INT32_LOW = {-2147483648.0, -2147483648.0};
+static const PointPair INT32_HIGH = {2147483647.0, 2147483647.0};
+
+// An outer point's coordinates as the line call takes them (OuterCoordinate of each).
+static inline __m128i OuterEnd(PointPair outer) {
+    if (BothBetween(outer, INT32_LOW, INT32_HIGH)) {
+        return TruncateBoth(outer);
+    }
+    return _mm_setr_epi32(OuterCoordinate(outer[0]), OuterCoordinate(outer[1]), 0, 0);
+}
+
 // The line of one segment, if its inner point passes the cull: the outer point is neither
 // tested nor needed otherwise, so it is only formed for a segment that is drawn. Returns
-// the number of lines written, 0 or 1.
+// the number of lines written, 0 or 1. An inner point that passes lies within the 32-bit
+// range, since the limits do.
 static inline int32_t SegmentLine(const SweepFrame &frame, PointPair direction, double r1,
                                   double r2, LineSegment &line) {
     const PointPair inner = PointAt(frame, direction, r1);
-    if (!InsideCullLimits(frame.limitX, frame.limitY, inner[0], inner[1])) {
+    if (!BothBetween(inner, BELOW_WINDOW, frame.limits)) {
         return 0;
     }
     const PointPair outer = PointAt(frame, direction, r2);
-    line.x1 = static_cast<int32_t>(inner[0]);
-    line.y1 = static_cast<int32_t>(inner[1]);
-    line.x2 = OuterCoordinate(outer[0]);
-    line.y2 = OuterCoordinate(outer[1]);
+    const __m128i ends = _mm_unpacklo_epi64(TruncateBoth(inner), OuterEnd(outer));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(&line), ends);
     return 1;
 }
 
@@ -162,9 +161,9 @@ uint32_t BandColor(int32_t i) {
     return result;
 }
 
-void DrawFigure(const DrawingContext &context, int32_t i) {
+void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, int32_t i) {
     const FigureState &f = figureState;
-    const SweepView &view = saverSettings.view3D == 1 ? TILTED_VIEW : FLAT_VIEW;
+    const SweepView &view = frame.tilted ? TILTED_VIEW : FLAT_VIEW;
     const double angle = f.angle[i];
 
     const double d = angle - f.prevAngle[i];
@@ -178,13 +177,11 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const PenHandle displaced = context.selectPen(context.target, bandPen);
     const int32_t direction = angle >= f.prevAngle[i] ? 1 : -1;
 
-    const SweepFrame frame = FrameOf(f, view.tilted);
     SweepPass pass;
     pass.stepCount = stepCount;
     pass.angleStep = angleStep;
     pass.angle = angle;
 
-    pass.lagged = 0;
     pass.lag = 0.0;
     pass.twist = view.bandTwist;
     pass.r1 = static_cast<double>(f.innerRadius[i] + view.bandInset);
@@ -197,7 +194,6 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     const PenHandle erasePen = context.createPen(context.target, PEN_WIDTH, 0);
     context.selectPen(context.target, erasePen);
 
-    pass.lagged = 1;
     pass.lag = static_cast<double>(direction) * ERASE_LAG;
     pass.twist = view.eraseTwist;
     pass.r1 = static_cast<double>(f.innerRadius[i] + view.eraseInset);
@@ -205,4 +201,8 @@ void DrawFigure(const DrawingContext &context, int32_t i) {
     DrawPass(context, frame, pass);
 
     context.deletePen(context.target, bandPen);
+}
+
+void DrawFigure(const DrawingContext &context, int32_t i) {
+    DrawFigureInFrame(context, CurrentFrame(), i);
 }

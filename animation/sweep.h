@@ -3,6 +3,8 @@
 #pragma once
 
 #include "drawing_context.h"
+#include "point_pair.h"
+#include "projection.h"
 
 #include <cstdint>
 
@@ -20,4 +22,20 @@ int PassesCull(double x1, double y1);
 // to the 32-bit range (an infinity too); a value that is not a number gives 0.
 int32_t OuterCoordinate(double value);
 
+// Where the segments of a tick are drawn, the same for every figure: the centre, the cull
+// limits and, in the tilted view, the projection's terms of the window size.
+struct SweepFrame {
+    PointPair centre; // [width / 2, height / 2]
+    PointPair limits; // [width + 1, height + 1]
+    int32_t tilted;   // the view setting
+    TiltedPairView view;
+};
+
+// The frame of figureState's window and the view setting.
+SweepFrame CurrentFrame();
+
+// Draws figure i's change since the previous tick in the given frame.
+void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, int32_t i);
+
+// The same in the current frame.
 void DrawFigure(const DrawingContext &context, int32_t i);

@@ -23,6 +23,9 @@ void DrawFigures(const DrawingContext &context) {
     const int32_t count = FigureCount();
     for (int32_t i = 0; i < count; ++i) {
         UpdateAngle(i);
-        DrawFigure(context, i);
+    }
+    const SweepFrame frame = CurrentFrame();
+    for (int32_t i = 0; i < count; ++i) {
+        DrawFigureInFrame(context, frame, i);
     }
 }
