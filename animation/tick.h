@@ -17,5 +17,7 @@ int FrogDueThisTick();
 // height in the tilted view.
 FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight);
 
-// UpdateAngle(i) then DrawFigure(context, i) for every figure in ascending order.
+// UpdateAngle(i) for every figure, then DrawFigure(context, i) for every figure, in
+// ascending order. A figure's drawing reads only its own angles, so this draws exactly
+// what updating and drawing one figure after the other draws.
 void DrawFigures(const DrawingContext &context);
