@@ -92,12 +92,13 @@ static inline double PassAngle(const SweepPass &pass, int32_t j) {
 // to the next.
 enum { SEGMENT_RUN = 64 };
 
-// A segment's direction from the centre, as the pair [-sin, cos] of its angle: the point
-// at radius r is centre + r * direction, that is [cx - r * sin, cy + r * cos] (negation
+// A segment's direction from the centre, as the pair [sin, cos] of its angle: the point at
+// radius r is centre + [-r, r] * direction, that is [cx - r * sin, cy + r * cos] (negation
 // is exact, and adding a negated product is subtracting it).
-static inline PointPair PointAt(const SweepFrame &frame, PointPair direction, double r) {
-    const PointPair point = frame.centre + PointPair{r, r} * direction;
-    return frame.tilted ? ProjectPair(frame.view, point) : point;
+static inline PointPair PointAt(const SweepFrame &frame, int32_t tilted, PointPair direction,
+                                double r) {
+    const PointPair point = frame.centre + PointPair{-r, r} * direction;
+    return tilted ? ProjectPair(frame.view, point) : point;
 }
 
 static const PointPair INT32_LOW = {-2147483648.0, -2147483648.0};
@@ -115,16 +116,28 @@ static inline __m128i OuterEnd(PointPair outer) {
 // tested nor needed otherwise, so it is only formed for a segment that is drawn. Returns
 // the number of lines written, 0 or 1. An inner point that passes lies within the 32-bit
 // range, since the limits do.
-static inline int32_t SegmentLine(const SweepFrame &frame, PointPair direction, double r1,
-                                  double r2, LineSegment &line) {
-    const PointPair inner = PointAt(frame, direction, r1);
+static inline int32_t SegmentLine(const SweepFrame &frame, int32_t tilted, PointPair direction,
+                                  double r1, double r2, LineSegment &line) {
+    const PointPair inner = PointAt(frame, tilted, direction, r1);
     if (!BothBetween(inner, BELOW_WINDOW, frame.limits)) {
         return 0;
     }
-    const PointPair outer = PointAt(frame, direction, r2);
+    const PointPair outer = PointAt(frame, tilted, direction, r2);
     const __m128i ends = _mm_unpacklo_epi64(TruncateBoth(inner), OuterEnd(outer));
     _mm_storeu_si128(reinterpret_cast<__m128i *>(&line), ends);
     return 1;
+}
+
+// The lines of a run's segments; returns how many there are. Called with the view as a
+// constant, so that each view gets its own loop.
+__attribute__((always_inline)) static inline int32_t
+RunLines(const SweepFrame &frame, int32_t tilted, const PointPair *direction, int32_t count,
+         double r1, double r2, LineSegment *lines) {
+    int32_t drawn = 0;
+    for (int32_t n = 0; n < count; ++n) {
+        drawn += SegmentLine(frame, tilted, direction[n], r1, r2, lines[drawn]);
+    }
+    return drawn;
 }
 
 static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
@@ -136,12 +149,11 @@ static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
             pass.stepCount - first + 1 < SEGMENT_RUN ? pass.stepCount - first + 1 : SEGMENT_RUN;
         for (int32_t n = 0; n < count; ++n) {
             const double theta = PassAngle(pass, first + n);
-            direction[n] = PointPair{-std::sin(theta), std::cos(theta)};
+            direction[n] = PointPair{std::sin(theta), std::cos(theta)};
         }
-        int32_t drawn = 0;
-        for (int32_t n = 0; n < count; ++n) {
-            drawn += SegmentLine(frame, direction[n], pass.r1, pass.r2, lines[drawn]);
-        }
+        const int32_t drawn = frame.tilted
+                                  ? RunLines(frame, 1, direction, count, pass.r1, pass.r2, lines)
+                                  : RunLines(frame, 0, direction, count, pass.r1, pass.r2, lines);
         if (drawn > 0) {
             context.drawLines(context.target, lines, drawn);
         }
