@@ -61,6 +61,7 @@ SweepFrame CurrentFrame() {
     const FigureState &f = figureState;
     SweepFrame frame;
     frame.centre = PointPair{static_cast<double>(f.width / 2), static_cast<double>(f.height / 2)};
+    frame.low = BELOW_WINDOW;
     frame.limits = PointPair{CullLimit(f.width), CullLimit(f.height)};
     frame.tilted = saverSettings.view3D == 1 ? 1 : 0;
     frame.view = TiltedPairViewOf(TiltedViewOf(f.width, f.height));
@@ -119,7 +120,7 @@ static inline __m128i OuterEnd(PointPair outer) {
 static inline int32_t SegmentLine(const SweepFrame &frame, int32_t tilted, PointPair direction,
                                   double r1, double r2, LineSegment &line) {
     const PointPair inner = PointAt(frame, tilted, direction, r1);
-    if (!BothBetween(inner, BELOW_WINDOW, frame.limits)) {
+    if (!BothBetween(inner, frame.low, frame.limits)) {
         return 0;
     }
     const PointPair outer = PointAt(frame, tilted, direction, r2);

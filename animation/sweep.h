@@ -26,6 +26,7 @@ int32_t OuterCoordinate(double value);
 // limits and, in the tilted view, the projection's terms of the window size.
 struct SweepFrame {
     PointPair centre; // [width / 2, height / 2]
+    PointPair low;    // [-1, -1]
     PointPair limits; // [width + 1, height + 1]
     int32_t tilted;   // the view setting
     TiltedPairView view;
