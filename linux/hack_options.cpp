@@ -15,23 +15,31 @@ const char *const HACK_USAGE =
 
 static const char *const DEFAULT_COLOR_TEXT = "#8000FF";
 
+// Decimal digits, the whole text; a value beyond 32 bits is kept as 2^32.
+static bool ReadDigits(const char *text, uint64_t &value) {
+    if (*text == '\0') {
+        return false;
+    }
+    value = 0;
+    for (; *text != '\0'; ++text) {
+        if (*text < '0' || *text > '9') {
+            return false;
+        }
+        value = value * 10 + static_cast<uint64_t>(*text - '0');
+        value = value > 0xFFFFFFFFu ? 0x100000000u : value;
+    }
+    return true;
+}
+
 bool ParseCorrectedNumber(const char *text, int32_t upper, int32_t &number) {
     bool negative = false;
     if (*text == '-' || *text == '+') {
         negative = *text == '-';
         ++text;
     }
-    if (*text == '\0') {
-        return false;
-    }
     uint64_t value = 0;
-    for (; *text != '\0'; ++text) {
-        if (*text < '0' || *text > '9') {
-            return false;
-        }
-        if (value <= 0xFFFFFFFFu) {
-            value = value * 10 + static_cast<uint64_t>(*text - '0');
-        }
+    if (!ReadDigits(text, value)) {
+        return false;
     }
     // The dialog reads what does not fit in 32 bits as 0.
     const uint32_t typed = value > 0xFFFFFFFFu ? 0 : static_cast<uint32_t>(value);
@@ -70,18 +78,9 @@ bool ParseHexColor(const char *text, uint32_t &color) {
 }
 
 static bool ParseSeed(const char *text, uint32_t &seed) {
-    if (*text == '\0') {
-        return false;
-    }
     uint64_t value = 0;
-    for (; *text != '\0'; ++text) {
-        if (*text < '0' || *text > '9') {
-            return false;
-        }
-        value = value * 10 + static_cast<uint64_t>(*text - '0');
-        if (value > 0xFFFFFFFFu) {
-            return false;
-        }
+    if (!ReadDigits(text, value) || value > 0xFFFFFFFFu) {
+        return false;
     }
     seed = static_cast<uint32_t>(value);
     return true;
@@ -90,8 +89,8 @@ static bool ParseSeed(const char *text, uint32_t &seed) {
 // A switch without a value: sets one flag field to 0 or 1.
 struct FlagOption {
     const char *name;
-    int32_t HackOptions::*field; // null for the settings' flags, see below
-    int32_t SaverSettings::*setting;
+    int32_t HackOptions::*field;     // an option of the hack, or null for
+    int32_t SaverSettings::*setting; // one of the saver's flags
     int32_t value;
 };
 
