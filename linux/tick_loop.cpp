@@ -26,12 +26,12 @@ int64_t NowNs() {
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// Waits until the deadline, an X event or a signal; the signal's number, or 0.
+// Waits until the deadline (not at all once it has passed), an X event or a signal; the
+// signal's number, or 0. The signal pipe is looked at every time, so a tick that is late
+// again and again cannot hold a signal back.
 int WaitUntil(Display *display, int64_t deadline) {
-    const int64_t left = deadline - NowNs();
-    if (left <= 0) {
-        return 0;
-    }
+    int64_t left = deadline - NowNs();
+    left = left > 0 ? left : 0;
     timespec timeout = {static_cast<time_t>(left / 1000000000),
                         static_cast<long>(left % 1000000000)};
     pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {EndSignalFd(), POLLIN, 0}};
@@ -84,15 +84,14 @@ LoopEnd RunTickLoop(X11Painter &painter, XImage *frog) {
             PrintXError(painter.display);
             return {1, 0};
         }
+        const int signal = WaitUntil(painter.display, deadline);
+        if (signal != 0) {
+            return {0, signal};
+        }
         const int64_t now = NowNs();
         if (now >= deadline) {
             RunTick(painter, frog);
             deadline = now - deadline > MAX_LAG_NS ? now + TICK_NS : deadline + TICK_NS;
-            continue;
-        }
-        const int signal = WaitUntil(painter.display, deadline);
-        if (signal != 0) {
-            return {0, signal};
         }
     }
 }
