@@ -120,9 +120,14 @@ static bool ApplyValue(const char *name, const char *value, HackOptions &options
         options.windowIdGiven = 1;
         return ParseWindowHandle(value, options.windowId);
     }
-    // --color: a #RRGGBB value is taken now, a name once the X server can look it up.
+    // --color: a #RRGGBB value is taken now, a name once the X server can look it up. An
+    // empty value (a settings dialog's cleared colour field) keeps the default.
+    if (value[0] == '\0') {
+        options.colorText = DEFAULT_COLOR_TEXT;
+        return ParseHexColor(DEFAULT_COLOR_TEXT, options.settings.color);
+    }
     options.colorText = value;
-    return value[0] != '\0' && (value[0] != '#' || ParseHexColor(value, options.settings.color));
+    return value[0] != '#' || ParseHexColor(value, options.settings.color);
 }
 
 static bool TakesValue(const char *name) {

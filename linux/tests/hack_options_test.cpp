@@ -72,9 +72,17 @@ TEST(HackOptions, NumbersAreCorrectedAsTheDialogDoes) {
 
 TEST(HackOptions, MalformedInputNamesItselfAndGivesTheUsage) {
     const std::vector<std::vector<const char *>> bad = {
-        {"--bogus"},          {"root"},         {"--count"},           {"--count", "ten"},
-        {"--count", ""},      {"--loops", "-"}, {"--seed", "-1"},      {"--seed", "4294967296"},
-        {"--window-id", "0"}, {"--color", ""},  {"--color", "#12345"}, {"--color", "#12345G"},
+        {"--bogus"},
+        {"root"},
+        {"--count"},
+        {"--count", "ten"},
+        {"--count", ""},
+        {"--loops", "-"},
+        {"--seed", "-1"},
+        {"--seed", "4294967296"},
+        {"--window-id", "0"},
+        {"--color", "#12345"},
+        {"--color", "#12345G"},
         {"---root"},
     };
     for (const auto &words : bad) {
@@ -83,7 +91,10 @@ TEST(HackOptions, MalformedInputNamesItselfAndGivesTheUsage) {
         EXPECT_NE(parsed.errors.find(words[0]), std::string::npos) << parsed.errors;
         EXPECT_NE(parsed.errors.find("\nusage: sinuet"), std::string::npos) << parsed.errors;
     }
-    // A colour name waits for the X server.
+    // An empty colour (a cleared settings field) is the default; a name waits for the X server.
+    const Parsed empty = Parse({"--color", "#00FF00", "--color", ""});
+    EXPECT_EQ(empty.result, OPTIONS_OK);
+    EXPECT_EQ(empty.options.settings.color, 0xFF0080u);
     const Parsed named = Parse({"--color", "forest green"});
     EXPECT_EQ(named.result, OPTIONS_OK);
     EXPECT_STREQ(named.options.colorText, "forest green");
