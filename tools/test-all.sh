@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit suite, the same under ASan and UBSan, short fuzz runs,
-# then the Windows build's unit suite and the Win32 test programs under Wine on a virtual
-# display.
+# Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
+# Xvfb and under XScreenSaver, short fuzz runs, then the Windows build's unit suite and the
+# Win32 test programs under Wine on a virtual display.
 # SINUET_BUILD_ROOT (default: build) chooses where both builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
