@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
@@ -55,6 +56,7 @@ Hack StartHack(std::vector<std::string> words) {
             argv.push_back(&w[0]);
         }
         argv.push_back(nullptr);
+        unsetenv("XSCREENSAVER_WINDOW");
         execv(program, argv.data());
         _exit(127);
     }
@@ -314,6 +316,24 @@ TEST_F(HackOnX, FarTiltedEndsOnAWideWindowAreDrawnCleanly) {
     const int status = WaitForEnd(hack, 3000);
     ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status << ": " << Errors(hack);
     EXPECT_EQ(Errors(hack), "");
+}
+
+// Without XSCREENSAVER_WINDOW, --root draws on a virtual root: the root's child marked with
+// __SWM_VROOT.
+TEST_F(HackOnX, RootMeansTheVirtualRootWhenThereIsOne) {
+    const Window vroot = MakeWindow(500, 400);
+    const Atom property = XInternAtom(display, "__SWM_VROOT", False);
+    XChangeProperty(display, vroot, property, XA_WINDOW, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(&vroot), 1);
+    XSync(display, False);
+    const Hack hack = StartHack({"--root", "--count", "5"});
+    Pause(1000);
+    SetUpCore(500, 400, 5, 0);
+    EXPECT_EQ(FrogMatch(Grab(display, vroot)), 1.0);
+    kill(hack.pid, SIGTERM);
+    const int status = WaitForEnd(hack, 3000);
+    EXPECT_TRUE(WIFSIGNALED(status)) << status;
+    XDestroyWindow(display, vroot);
 }
 
 TEST_F(HackOnX, DestroyedWindowEndsItWithOneLine) {
