@@ -261,6 +261,24 @@ TEST_F(HackOnX, OwnWindowShowsTheCoresPictureFollowsAResizeAndEndsOnQ) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
+TEST_F(HackOnX, OwnWindowEndsWhenTheWindowManagerClosesIt) {
+    const Hack hack = StartHack({"--no-frog", "--count", "3"});
+    const Window window = FindWindowNamed(display, "Sinuet");
+    ASSERT_NE(window, 0u) << Errors(hack);
+    Pause(300);
+    XClientMessageEvent close = {};
+    close.type = ClientMessage;
+    close.window = window;
+    close.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.format = 32;
+    close.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, reinterpret_cast<XEvent *>(&close));
+    XFlush(display);
+    const int status = WaitForEnd(hack, 3000);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 TEST_F(HackOnX, GivenWindowTiltedAndRepairedAfterExposeEndsBySigterm) {
     const Window window = MakeWindow(800, 600);
     const Hack hack = StartHack({"--window-id",
