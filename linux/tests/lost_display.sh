@@ -20,9 +20,13 @@ for _ in $(seq 100); do
 done
 errors=$(mktemp)
 trap 'kill $xvfb 2>/dev/null; rm -f "$errors"' EXIT
-DISPLAY=":$n" "$hack" --root 2>"$errors" &
+DISPLAY=":$n" "$hack" 2>"$errors" &
 pid=$!
-sleep 1
+# Connected once its own window exists.
+for _ in $(seq 100); do
+    DISPLAY=":$n" xwininfo -name Sinuet >/dev/null 2>&1 && break
+    sleep 0.1
+done
 kill -0 "$pid" || {
     echo "FAILED: the hack did not start"
     cat "$errors"

@@ -13,7 +13,9 @@ n=100
 while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
     n=$((n + 1))
 done
-Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the tests connect one after another, and a server that resets when its last
+# client leaves refuses connections meanwhile.
+Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null' EXIT
 for _ in $(seq 100); do
