@@ -75,7 +75,10 @@ as_user() {
 }
 as_user xscreensaver --no-splash --verbose --log "$log" &
 daemon=$!
-sleep 3
+for _ in $(seq 50); do
+    as_user xscreensaver-command --time >/dev/null 2>&1 && break
+    sleep 0.2
+done
 as_user xscreensaver-command --activate >/dev/null || fail "--activate"
 
 hack_pid=""
@@ -85,22 +88,33 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -n "$hack_pid" ] || fail "the daemon did not start the hack"
-sleep 2
-shot="$stage/shot.png"
-import -window root "$shot" 2>/dev/null || fail "no screenshot"
-[ -n "${SINUET_SCREENSHOT:-}" ] && cp "$shot" "$SINUET_SCREENSHOT"
 # The innermost band keeps the full default colour #8000FF.
-band=$(convert "$shot" -depth 8 txt:- | grep -ci '#8000FF')
+shot="$stage/shot.png"
+for _ in $(seq 10); do
+    sleep 1
+    import -window root "$shot" 2>/dev/null || fail "no screenshot"
+    band=$(convert "$shot" -depth 8 txt:- | grep -ci '#8000FF')
+    [ "$band" -gt 2000 ] && break
+done
+[ -n "${SINUET_SCREENSHOT:-}" ] && cp "$shot" "$SINUET_SCREENSHOT"
 echo "pixels of the innermost band's colour on screen: $band"
-[ "$band" -gt 500 ] || fail "Sinuet's bands are not on the screen"
+[ "$band" -gt 2000 ] || fail "Sinuet's bands are not on the screen"
 
 # --select ends the running hack with SIGTERM and starts it again; the log then says how
 # the old one ended.
 as_user xscreensaver-command --select 1 >/dev/null || fail "--select"
-sleep 2
+for _ in $(seq 100); do
+    grep -q "child pid $hack_pid (.*sinuet) exited" "$log" && break
+    sleep 0.1
+done
 grep -q "child pid $hack_pid (.*sinuet) exited normally with SIGTERM" "$log" ||
     fail "the daemon's log does not say the hack ended by SIGTERM"
-hack_pid=$(pgrep -u "$user" -f "^$hack" | head -1)
+hack_pid=""
+for _ in $(seq 50); do
+    hack_pid=$(pgrep -u "$user" -f "^$hack" | head -1)
+    [ -n "$hack_pid" ] && break
+    sleep 0.1
+done
 [ -n "$hack_pid" ] || fail "no hack runs after --select"
 
 as_user xscreensaver-command --deactivate >/dev/null || fail "--deactivate"
