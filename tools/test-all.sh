@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit suite, the same under ASan and UBSan, short fuzz runs,
-# then the Windows build's unit suite and the Win32 test programs under Wine on a virtual
-# display.
+# Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
+# Xvfb and under XScreenSaver, short fuzz runs, then the Windows build's unit suite and the
+# Win32 test programs under Wine on a virtual display.
 # SINUET_BUILD_ROOT (default: build) chooses where both builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,12 +13,22 @@ bash tools/setup-debian.sh
 echo "== native build and unit tests"
 cmake --preset native -B "$build/native" >/dev/null
 cmake --build "$build/native"
-ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error
+ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error -LE 'x11|e2e'
 
 echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset native-sanitize -B "$build/native-sanitize" >/dev/null
 cmake --build "$build/native-sanitize"
-ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error
+ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error -LE 'x11|e2e'
+
+# ---- Linux hack (linux/): the sinuet XScreenSaver hack on X servers of its own ----
+# Each X11 test starts its own Xvfb; the end-to-end test runs the real XScreenSaver daemon
+# on the installed hack as a throwaway user (it needs root and skips otherwise).
+echo "== Linux hack on Xvfb, and the sanitizer build of it"
+ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L x11
+ctest --test-dir "$build/native-sanitize" --output-on-failure --no-tests=error -L x11
+echo "== Linux hack end to end under XScreenSaver"
+ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L e2e
+# ---- end of the Linux hack section ----
 
 echo "== short fuzz runs (SINUET_FUZZ_SECONDS per target)"
 SINUET_BUILD_ROOT="$build" bash tools/fuzz.sh

@@ -1,0 +1,97 @@
+// Deadlines on the monotonic clock: a late tick does not shift the ones after it, and a
+// long stall (a stopped process) restarts the schedule instead of catching up in a burst.
+// The animation clock still advances one step per tick drawn.
+#include "tick_loop.h"
+
+#include "end_signals.h"
+#include "figures.h"
+#include "frog_picture.h"
+#include "target_window.h"
+#include "tick.h"
+#include "window_events.h"
+#include "x_errors.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <poll.h>
+#include <time.h>
+
+namespace {
+const int64_t TICK_NS = 40000000;
+const int64_t MAX_LAG_NS = 5 * TICK_NS;
+
+int64_t NowNs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Waits until the deadline (not at all once it has passed), an X event or a signal; the
+// signal's number, or 0. The signal pipe is looked at every time, so a tick that is late
+// again and again cannot hold a signal back.
+int WaitUntil(Display *display, int64_t deadline) {
+    int64_t left = deadline - NowNs();
+    left = left > 0 ? left : 0;
+    timespec timeout = {static_cast<time_t>(left / 1000000000),
+                        static_cast<long>(left % 1000000000)};
+    pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {EndSignalFd(), POLLIN, 0}};
+    if (ppoll(fds, 2, &timeout, nullptr) > 0 && (fds[1].revents & POLLIN)) {
+        return TakeEndSignal();
+    }
+    return 0;
+}
+
+// Handles every queued event; KEEP_RUNNING unless one of them ends the hack.
+EventResult DrainEvents(X11Painter &painter) {
+    while (XPending(painter.display) > 0) {
+        XEvent event;
+        XNextEvent(painter.display, &event);
+        const EventResult result = HandleWindowEvent(painter, event);
+        if (result != KEEP_RUNNING) {
+            return result;
+        }
+    }
+    return KEEP_RUNNING;
+}
+} // namespace
+
+void RunTick(X11Painter &painter, XImage *frog) {
+    if (figureState.firstTick == 1) {
+        SetUpFigures();
+    }
+    if (frog != nullptr && FrogDueThisTick()) {
+        const FrogPlacement place = PlaceFrog(frog->width, frog->height);
+        DrawFrogImage(painter, frog, place.x, place.y);
+        ForgetLastLine(painter.last);
+    }
+    DrawFigures(X11DrawingContext(painter));
+    FinishTick();
+    XFlush(painter.display);
+}
+
+LoopEnd RunTickLoop(X11Painter &painter, XImage *frog) {
+    int64_t deadline = NowNs() + TICK_NS;
+    for (;;) {
+        const EventResult events = DrainEvents(painter);
+        if (events == END_QUIETLY) {
+            return {0, 0};
+        }
+        if (events == END_WINDOW_GONE) {
+            PrintWindowProblem(*painter.target, "destroyed");
+            return {1, 0};
+        }
+        if (XErrorSeen()) {
+            PrintXError(painter.display);
+            return {1, 0};
+        }
+        const int signal = WaitUntil(painter.display, deadline);
+        if (signal != 0) {
+            return {0, signal};
+        }
+        const int64_t now = NowNs();
+        if (now >= deadline) {
+            RunTick(painter, frog);
+            deadline = now - deadline > MAX_LAG_NS ? now + TICK_NS : deadline + TICK_NS;
+        }
+    }
+}

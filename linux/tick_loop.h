@@ -1,0 +1,18 @@
+// The hack's main loop: one animation tick every 40 ms on absolute deadlines, X events in
+// between, until a signal, a vanished window or (on its own window) the user ends it.
+#pragma once
+
+#include "x11_painter.h"
+
+#include <X11/Xutil.h>
+
+struct LoopEnd {
+    int status; // the exit status when signal is 0
+    int signal; // the end signal that arrived, or 0
+};
+
+// One tick as the saver draws it: set-up at the first tick, the frog when it is due,
+// every figure, then the clock's step.
+void RunTick(X11Painter &painter, XImage *frog);
+
+LoopEnd RunTickLoop(X11Painter &painter, XImage *frog);

@@ -1,0 +1,35 @@
+# Sourced by the profiling scripts: CPU time of processes, and the Windows saver's settings
+# and wineserver in the current Wine session (wine-session.sh).
+
+# CPU time (user + system) of a process in clock ticks; 0 once it is gone.
+cpu_ticks() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || {
+        echo 0
+        return
+    }
+    # Fields after the command name, which is in parentheses and may hold blanks.
+    set -- ${stat##*) }
+    echo $((${12} + ${13}))
+}
+
+set_settings() { # count loops view3D
+    local key='HKCU\SinuetSet9'
+    wine reg add "$key" /v N /t REG_SZ /d "$1" /f >/dev/null
+    wine reg add "$key" /v LM /t REG_SZ /d "$2" /f >/dev/null
+    wine reg add "$key" /v DF /t REG_SZ /d 1 /f >/dev/null
+    wine reg add "$key" /v FA /t REG_SZ /d 1 /f >/dev/null
+    wine reg add "$key" /v VI /t REG_SZ /d "$3" /f >/dev/null
+    wine reg add "$key" /v CO /t REG_SZ /d 16711808 /f >/dev/null
+}
+
+server_pid() {
+    local pid
+    # Other sessions run their own wineserver: ours is the one with our prefix.
+    for pid in $(pgrep -u "$(id -u)" -x 'wineserver(32|64)?' || true); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+            return
+        fi
+    done
+}
