@@ -8,7 +8,7 @@
 //   c = (H * 0.2565) - (y * 0.513)
 //   y' = (0.25 - (c * 2.25) / e) * H
 // The terms of W and H alone are formed once (TiltedViewOf), the rest per point
-// (ProjectInView, or ProjectPair with both coordinates in one vector).
+// (ProjectInView).
 #include "projection.h"
 
 #include "figures.h"
@@ -23,18 +23,6 @@ TiltedView TiltedViewOf(int32_t width, int32_t height) {
     view.across = (w * h) * 0.75;
     view.rise = h * 0.2565;
     return view;
-}
-
-TiltedPairView TiltedPairViewOf(const TiltedView &view) {
-    TiltedPairView pair;
-    pair.depth = view.depth;
-    pair.scale = PointPair{view.h, 1.0};
-    pair.slope = PointPair{1.5, 0.513};
-    pair.offset = PointPair{view.across, view.rise};
-    pair.factor = PointPair{2.0, 2.25};
-    pair.base = PointPair{view.cx, 0.25};
-    pair.finish = PointPair{1.0, view.h};
-    return pair;
 }
 
 ProjectedPoint ProjectTilted(double x, double y) {

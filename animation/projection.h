@@ -1,8 +1,6 @@
 // The tilted "3D" view: a central perspective of the flat picture laid down as a floor.
 #pragma once
 
-#include "point_pair.h"
-
 #include <cstdint>
 
 struct ProjectedPoint {
@@ -32,33 +30,6 @@ inline ProjectedPoint ProjectInView(const TiltedView &view, double x, double y) 
     const double c = view.rise - (y * 0.513);
     p.y = (0.25 - (c * 2.25) / e) * view.h;
     return p;
-}
-
-// The tilted view's terms laid out by lane for ProjectPair, so that both coordinates go
-// through the same steps:
-//   x: ((across - (x * h) * 1.5) * 2.0) / e, subtracted from cx, times 1.0;
-//   y: ((rise - (y * 1.0) * 0.513) * 2.25) / e, subtracted from 0.25, times h.
-// A product with 1.0 is exact, so each lane gives the value of the projection's steps.
-struct TiltedPairView {
-    double depth;
-    PointPair scale;  // [h, 1.0]
-    PointPair slope;  // [1.5, 0.513]
-    PointPair offset; // [across, rise]
-    PointPair factor; // [2.0, 2.25]
-    PointPair base;   // [cx, 0.25]
-    PointPair finish; // [1.0, h]
-};
-
-TiltedPairView TiltedPairViewOf(const TiltedView &view);
-
-// The projection of a point [x, y] as one vector: the x and y steps run side by side, and
-// both divisions by the denominator are one instruction.
-inline PointPair ProjectPair(const TiltedPairView &view, PointPair point) {
-    const PointPair depth = view.depth - point * 0.9397; // lane 1: the denominator
-    const PointPair e = __builtin_shufflevector(depth, depth, 1, 1);
-    const PointPair quotient =
-        ((view.offset - (point * view.scale) * view.slope) * view.factor) / e;
-    return (view.base - quotient) * view.finish;
 }
 
 // The projection in the current window (figureState's width and height).

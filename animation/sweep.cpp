@@ -50,23 +50,57 @@ static double CullLimit(int32_t size) {
     return static_cast<double>(static_cast<int64_t>(size) + 1);
 }
 
-static const PointPair BELOW_WINDOW = {-1.0, -1.0};
-
-int PassesCull(double x1, double y1) {
-    const PointPair limits = {CullLimit(figureState.width), CullLimit(figureState.height)};
-    return BothBetween(PointPair{x1, y1}, BELOW_WINDOW, limits);
+// Strictly inside (-1, limitX) and (-1, limitY); a coordinate that is not a number fails
+// every comparison.
+static int InsideCullLimits(const SweepFrame &frame, double x1, double y1) {
+    return x1 < frame.limitX && y1 < frame.limitY && x1 > -1.0 && y1 > -1.0 ? 1 : 0;
 }
 
 SweepFrame CurrentFrame() {
     const FigureState &f = figureState;
     SweepFrame frame;
-    frame.centre = PointPair{static_cast<double>(f.width / 2), static_cast<double>(f.height / 2)};
-    frame.low = BELOW_WINDOW;
-    frame.limits = PointPair{CullLimit(f.width), CullLimit(f.height)};
+    frame.cx = static_cast<double>(f.width / 2);
+    frame.cy = static_cast<double>(f.height / 2);
+    frame.limitX = CullLimit(f.width);
+    frame.limitY = CullLimit(f.height);
     frame.tilted = saverSettings.view3D == 1 ? 1 : 0;
-    frame.view = TiltedPairViewOf(TiltedViewOf(f.width, f.height));
+    frame.view = TiltedViewOf(f.width, f.height);
     return frame;
 }
+
+int PassesCull(double x1, double y1) {
+    return InsideCullLimits(CurrentFrame(), x1, y1);
+}
+
+// The point at radius r along the direction (-s, k) from the centre, projected in the
+// tilted view.
+static ProjectedPoint PointAt(const SweepFrame &frame, double s, double k, double r) {
+    const ProjectedPoint flat = {frame.cx - r * s, frame.cy + r * k};
+    return frame.tilted ? ProjectInView(frame.view, flat.x, flat.y) : flat;
+}
+
+// The segment at angle theta between the radii r1 and r2: written to line, returning 1,
+// if its inner point passes the cull; otherwise 0. The outer point is never tested, so it
+// is only formed for a segment that is drawn. An inner point that passes lies within the
+// 32-bit range, since the limits do.
+static int SegmentLine(const SweepFrame &frame, double theta, double r1, double r2,
+                       LineSegment &line) {
+    const double s = std::sin(theta);
+    const double k = std::cos(theta);
+    const ProjectedPoint inner = PointAt(frame, s, k, r1);
+    if (!InsideCullLimits(frame, inner.x, inner.y)) {
+        return 0;
+    }
+    const ProjectedPoint outer = PointAt(frame, s, k, r2);
+    line.x1 = static_cast<int32_t>(inner.x);
+    line.y1 = static_cast<int32_t>(inner.y);
+    line.x2 = OuterCoordinate(outer.x);
+    line.y2 = OuterCoordinate(outer.y);
+    return 1;
+}
+
+// Lines are handed to the context in runs of up to this many, one call per run.
+enum { LINE_RUN = 64 };
 
 // One pass of one figure: the segments at the angles theta(j), j = -1 .. stepCount, between
 // the radii r1 and r2 (as doubles; the conversion is exact).
@@ -79,85 +113,24 @@ struct SweepPass {
     double r1, r2;
 };
 
-// Band pass: (j * angleStep + angle) + twist; erasing pass: ((j * angleStep + angle) - lag)
-// + twist. The band pass goes through the same steps with a lag of +0, which subtracts
-// nothing: x - 0 is x for every double, -0 and infinities included.
-static inline double PassAngle(const SweepPass &pass, int32_t j) {
-    const double swept = static_cast<double>(j) * pass.angleStep + pass.angle;
-    return (swept - pass.lag) + pass.twist;
-}
-
-// Segments are drawn in runs of this many: first the sines and cosines of the run's
-// angles, then its points and cull tests, then its lines in one call. The points then
-// need no values kept across a library call, and their divisions overlap from one segment
-// to the next.
-enum { SEGMENT_RUN = 64 };
-
-// A segment's direction from the centre, as the pair [sin, cos] of its angle: the point at
-// radius r is centre + [-r, r] * direction, that is [cx - r * sin, cy + r * cos] (negation
-// is exact, and adding a negated product is subtracting it).
-static inline PointPair PointAt(const SweepFrame &frame, int32_t tilted, PointPair direction,
-                                double r) {
-    const PointPair point = frame.centre + PointPair{-r, r} * direction;
-    return tilted ? ProjectPair(frame.view, point) : point;
-}
-
-static const PointPair INT32_LOW = {-2147483648.0, -2147483648.0};
-static const PointPair INT32_HIGH = {2147483647.0, 2147483647.0};
-
-// An outer point's coordinates as the line call takes them (OuterCoordinate of each).
-static inline __m128i OuterEnd(PointPair outer) {
-    if (BothBetween(outer, INT32_LOW, INT32_HIGH)) {
-        return TruncateBoth(outer);
-    }
-    return _mm_setr_epi32(OuterCoordinate(outer[0]), OuterCoordinate(outer[1]), 0, 0);
-}
-
-// The line of one segment, if its inner point passes the cull: the outer point is neither
-// tested nor needed otherwise, so it is only formed for a segment that is drawn. Returns
-// the number of lines written, 0 or 1. An inner point that passes lies within the 32-bit
-// range, since the limits do.
-static inline int32_t SegmentLine(const SweepFrame &frame, int32_t tilted, PointPair direction,
-                                  double r1, double r2, LineSegment &line) {
-    const PointPair inner = PointAt(frame, tilted, direction, r1);
-    if (!BothBetween(inner, frame.low, frame.limits)) {
-        return 0;
-    }
-    const PointPair outer = PointAt(frame, tilted, direction, r2);
-    const __m128i ends = _mm_unpacklo_epi64(TruncateBoth(inner), OuterEnd(outer));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(&line), ends);
-    return 1;
-}
-
-// The lines of a run's segments; returns how many there are. Called with the view as a
-// constant, so that each view gets its own loop.
-__attribute__((always_inline)) static inline int32_t
-RunLines(const SweepFrame &frame, int32_t tilted, const PointPair *direction, int32_t count,
-         double r1, double r2, LineSegment *lines) {
-    int32_t drawn = 0;
-    for (int32_t n = 0; n < count; ++n) {
-        drawn += SegmentLine(frame, tilted, direction[n], r1, r2, lines[drawn]);
-    }
-    return drawn;
-}
-
+// Draws the pass's segments in ascending order of j, at the angles
+// theta(j) = ((j * angleStep + angle) - lag) + twist, formed in that order. The band pass
+// has a lag of +0, which subtracts nothing: x - 0 is x for every double.
 static void DrawPass(const DrawingContext &context, const SweepFrame &frame,
                      const SweepPass &pass) {
-    PointPair direction[SEGMENT_RUN];
-    LineSegment lines[SEGMENT_RUN];
-    for (int32_t first = -1; first <= pass.stepCount; first += SEGMENT_RUN) {
-        const int32_t count =
-            pass.stepCount - first + 1 < SEGMENT_RUN ? pass.stepCount - first + 1 : SEGMENT_RUN;
-        for (int32_t n = 0; n < count; ++n) {
-            const double theta = PassAngle(pass, first + n);
-            direction[n] = PointPair{std::sin(theta), std::cos(theta)};
+    LineSegment lines[LINE_RUN];
+    int32_t count = 0;
+    for (int32_t j = -1; j <= pass.stepCount; ++j) {
+        const double swept = static_cast<double>(j) * pass.angleStep + pass.angle;
+        const double theta = (swept - pass.lag) + pass.twist;
+        count += SegmentLine(frame, theta, pass.r1, pass.r2, lines[count]);
+        if (count == LINE_RUN) {
+            context.drawLines(context.target, lines, count);
+            count = 0;
         }
-        const int32_t drawn = frame.tilted
-                                  ? RunLines(frame, 1, direction, count, pass.r1, pass.r2, lines)
-                                  : RunLines(frame, 0, direction, count, pass.r1, pass.r2, lines);
-        if (drawn > 0) {
-            context.drawLines(context.target, lines, drawn);
-        }
+    }
+    if (count > 0) {
+        context.drawLines(context.target, lines, count);
     }
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "drawing_context.h"
-#include "point_pair.h"
 #include "projection.h"
 
 #include <cstdint>
@@ -25,11 +24,10 @@ int32_t OuterCoordinate(double value);
 // Where the segments of a tick are drawn, the same for every figure: the centre, the cull
 // limits and, in the tilted view, the projection's terms of the window size.
 struct SweepFrame {
-    PointPair centre; // [width / 2, height / 2]
-    PointPair low;    // [-1, -1]
-    PointPair limits; // [width + 1, height + 1]
-    int32_t tilted;   // the view setting
-    TiltedPairView view;
+    double cx, cy;         // width / 2 and height / 2, the integer divisions
+    double limitX, limitY; // width + 1 and height + 1
+    int32_t tilted;        // the view setting
+    TiltedView view;
 };
 
 // The frame of figureState's window and the view setting.

@@ -8,8 +8,9 @@ function(sinuet_warnings target)
     endif()
 endfunction()
 
-if(WIN32)
-    # Debian's googletest source package builds with the posix-thread MinGW compilers.
+if(WIN32 OR CMAKE_CROSSCOMPILING)
+    # GoogleTest built from Debian's source package with the cross compiler (for Windows,
+    # the posix-thread MinGW compilers).
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -29,8 +30,9 @@ endif()
 
 # sinuet_unit_test(NAME SOURCES ... LIBS ...)
 # A GoogleTest program of platform-free tests. Natively each case becomes a ctest test;
-# in the Windows build the whole program is one ctest test run under Wine, so the same
-# exact cases are checked with the MinGW compiler and runtime.
+# in a cross build the whole program is one ctest test run under the emulator (Wine for
+# Windows, qemu-user for aarch64 Linux), so the same exact cases are checked with that
+# compiler, runtime and CPU.
 function(sinuet_unit_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -39,6 +41,9 @@ function(sinuet_unit_test name)
     if(WIN32)
         add_test(NAME win32.${name} COMMAND ${name} --gtest_brief=1)
         set_tests_properties(win32.${name} PROPERTIES TIMEOUT 300 LABELS unit)
+    elseif(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${CMAKE_SYSTEM_PROCESSOR}.${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${CMAKE_SYSTEM_PROCESSOR}.${name} PROPERTIES TIMEOUT 300 LABELS unit)
     else()
         gtest_discover_tests(${name} TEST_PREFIX "${name}." PROPERTIES LABELS unit)
     endif()

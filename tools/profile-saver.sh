@@ -10,22 +10,36 @@
 # kept to show that the figures were drawn.
 #
 #   tools/profile-saver.sh [BUILD_DIR]     (default: build/windows; built if needed)
+#   tools/profile-saver.sh NAME=BUILD_DIR NAME=BUILD_DIR ...
+# With several builds (for example before and after a change), each round profiles every
+# build in turn, so that the machine's changing load falls on all of them alike; the
+# means per build and setting follow the rounds. ROUNDS (default 1) sets their number.
 # SECONDS_MEASURED (default 30) and SETTLE_SECONDS (default 5) change the spans;
 # OUT_DIR (default BUILD_DIR/profile) receives the screenshots.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-build=$(realpath -m "${1:-build/windows}")
 measured=${SECONDS_MEASURED:-30}
 settle=${SETTLE_SECONDS:-5}
-out=${OUT_DIR:-$build/profile}
-mkdir -p "$out"
+rounds=${ROUNDS:-1}
+[ $# -gt 0 ] || set -- build/windows
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake --preset windows -B "$build" >/dev/null
-fi
-cmake --build "$build" --target sinuet >/dev/null
-saver="$build/bin/sinuet.scr"
+names=()
+builds=()
+for arg in "$@"; do
+    if [[ "$arg" == *=* ]]; then
+        names+=("${arg%%=*}")
+        arg=${arg#*=}
+    else
+        names+=("$(basename "$(dirname "$(realpath -m "$arg")")")")
+    fi
+    build=$(realpath -m "$arg")
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake --preset windows -B "$build" >/dev/null
+    fi
+    cmake --build "$build" --target sinuet >/dev/null
+    builds+=("$build")
+done
 
 export SINUET_SCREEN=1920x1080
 source tools/wine-session.sh
@@ -39,11 +53,10 @@ finish() {
     wine_session_stop
 }
 trap finish EXIT
-wine_session_start "$build"
 
 clock_ticks=$(getconf CLK_TCK)
 
-profile() { # name count loops view3D
+profile() { # name count loops view3D   (with build, saver, label and out set)
     local name=$1
     set_settings "$2" "$3" "$4"
     wine "$saver" /s >/dev/null 2>&1 &
@@ -69,16 +82,35 @@ profile() { # name count loops view3D
     kill "$saver_pid" 2>/dev/null || true
     wait "$saver_pid" 2>/dev/null || true
     saver_pid=""
-    awk -v n="$name" -v c="$2" -v l="$3" -v v="$4" -v s=$((s1 - s0)) -v x=$((x1 - x0)) \
+    awk -v b="$label" -v n="$name" -v c="$2" -v l="$3" -v v="$4" -v s=$((s1 - s0)) -v x=$((x1 - x0)) \
         -v w=$((w1 - w0)) -v hz="$clock_ticks" -v t0="$t0" -v t1="$t1" 'BEGIN {
         span = t1 - t0
-        printf "%-6s count %2d loops %2d %-6s  saver %.3f s/s (%.1f ms CPU per 40 ms)  Xvfb %.3f s/s  wineserver %.3f s/s  over %.1f s\n",
-            n, c, l, (v ? "tilted" : "flat"), s / hz / span, 40 * s / hz / span, x / hz / span,
+        printf "%-8s %-6s count %2d loops %2d %-6s  saver %.3f s/s (%.1f ms CPU per 40 ms)  Xvfb %.3f s/s  wineserver %.3f s/s  over %.1f s\n",
+            b, n, c, l, (v ? "tilted" : "flat"), s / hz / span, 40 * s / hz / span, x / hz / span,
             w / hz / span, span
     }'
 }
 
 echo "Saver CPU time per second, 1920x1080, measured over ${measured} s after ${settle} s:"
-profile heavy 50 10 1
-profile light 10 2 0
-echo "Screenshots: $out/heavy.png, $out/light.png"
+rows=$(mktemp)
+for round in $(seq "$rounds"); do
+    for k in "${!builds[@]}"; do
+        label=${names[$k]}
+        build=${builds[$k]}
+        saver="$build/bin/sinuet.scr"
+        out=${OUT_DIR:-$build/profile}
+        mkdir -p "$out"
+        wine_session_start "$build"
+        profile heavy 50 10 1 | tee -a "$rows"
+        profile light 10 2 0 | tee -a "$rows"
+        wine_session_stop
+    done
+done
+echo "Means over $rounds round(s), saver CPU s/s (Xvfb, wineserver):"
+awk '{ key = $1 " " $2; if (!(key in c)) names[++n] = key
+       s[key] += $9; x[key] += $18; w[key] += $21; c[key]++ }
+     END { for (k = 1; k <= n; k++) { key = names[k]
+             printf "%-15s saver %.3f  Xvfb %.3f  wineserver %.3f  (%d runs)\n", key,
+                 s[key] / c[key], x[key] / c[key], w[key] / c[key], c[key] } }' "$rows"
+rm -f "$rows"
+echo "Screenshots: heavy.png and light.png in each build's profile/ folder"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
-# Xvfb and under XScreenSaver, short fuzz runs, then the Windows build's unit suite and the
-# Win32 test programs under Wine on a virtual display.
-# SINUET_BUILD_ROOT (default: build) chooses where both builds live.
+# Xvfb and under XScreenSaver, short fuzz runs, the core's unit suite and trace checks
+# cross-built for aarch64 Linux and run under qemu-user, then the Windows build's unit
+# suite and the Win32 test programs under Wine on a virtual display.
+# SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -38,6 +39,17 @@ if [ -x "$build/native/bench/sinuet-bench" ]; then
     echo "== benchmark smoke run"
     "$build/native/bench/sinuet-bench" --benchmark_filter='640x480/count:10/loops:10/flat'
 fi
+
+# ---- aarch64 Linux under qemu-user -------------------------------------------------------
+# The platform-free core must build for any CPU with the same doubles: its unit suite passes
+# there and the golden traces and digests are byte-identical to the x86 ones. Only the
+# core, its unit tests and sinuet-trace are built.
+echo "== aarch64 cross build of the core, its unit tests and sinuet-trace, run under qemu"
+cmake --preset aarch64 -B "$build/aarch64" >/dev/null
+cmake --build "$build/aarch64" --target animation_core_test framework_rules_test \
+    settings_bytes_test long_run_test sinuet-trace
+ctest --test-dir "$build/aarch64" --output-on-failure -j 2 --no-tests=error
+# ---- end of aarch64 ------------------------------------------------------------------------
 
 echo "== windows build"
 cmake --preset windows -B "$build/windows" >/dev/null

@@ -133,16 +133,26 @@ std::vector<double> SpreadValues(double low, double high, int count) {
     return values;
 }
 
-// The paired projection that draws the segments gives, in each lane, exactly the double of
-// the projection's scalar steps: over windows of odd and even sizes, points inside and far
+// The six steps, each operand formed where the step forms it: the window terms too.
+ProjectedPoint SixSteps(int32_t width, int32_t height, double x, double y) {
+    const double w = static_cast<double>(width);
+    const double h = static_cast<double>(height);
+    const double e = (h * 2.567) - (y * 0.9397);
+    const double a = (w * h) * 0.75;
+    const double b = (x * h) * 1.5;
+    const double c = (h * 0.2565) - (y * 0.513);
+    return {static_cast<double>(width / 2) - ((a - b) * 2.0) / e, (0.25 - (c * 2.25) / e) * h};
+}
+
+// The projection that draws the segments, with the window terms formed once, gives exactly
+// the doubles of the six steps: over windows of odd and even sizes, points inside and far
 // outside, on both sides of the vanishing line and on it.
-TEST(ProjectPair, EachLaneIsTheScalarProjection) {
+TEST(ProjectInView, WindowTermsFormedOnceGiveTheSixSteps) {
     const int32_t sizes[][2] = {{1024, 768}, {1920, 1080}, {511, 383}, {7680, 4320},
                                 {152, 112},  {10000, 400}, {1, 1},     {0, 0}};
     const std::vector<double> xs = SpreadValues(-20000.0, 30000.0, 300);
     for (const auto &size : sizes) {
         const TiltedView view = TiltedViewOf(size[0], size[1]);
-        const TiltedPairView pair = TiltedPairViewOf(view);
         const double vanishing = view.depth / 0.9397;
         std::vector<double> ys = SpreadValues(-20000.0, 30000.0, 300);
         for (const double y :
@@ -151,11 +161,11 @@ TEST(ProjectPair, EachLaneIsTheScalarProjection) {
         }
         for (const double x : xs) {
             for (const double y : ys) {
-                const ProjectedPoint scalar = ProjectInView(view, x, y);
-                const PointPair lanes = ProjectPair(pair, PointPair{x, y});
-                ASSERT_TRUE(SameDouble(lanes[0], scalar.x))
+                const ProjectedPoint steps = SixSteps(size[0], size[1], x, y);
+                const ProjectedPoint once = ProjectInView(view, x, y);
+                ASSERT_TRUE(SameDouble(once.x, steps.x))
                     << size[0] << "x" << size[1] << " " << x << "," << y;
-                ASSERT_TRUE(SameDouble(lanes[1], scalar.y))
+                ASSERT_TRUE(SameDouble(once.y, steps.y))
                     << size[0] << "x" << size[1] << " " << x << "," << y;
             }
         }

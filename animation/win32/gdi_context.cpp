@@ -1,8 +1,8 @@
 #include "gdi_context.h"
 
 namespace {
-HDC Dc(void *target) {
-    return static_cast<HDC>(target);
+GdiTarget &Target(void *target) {
+    return *static_cast<GdiTarget *>(target);
 }
 HGDIOBJ Pen(PenHandle pen) {
     return reinterpret_cast<HGDIOBJ>(pen);
@@ -16,7 +16,8 @@ PenHandle CreateSolidPen(void *, int32_t width, uint32_t colour) {
 }
 
 PenHandle SelectPen(void *target, PenHandle pen) {
-    return Handle(SelectObject(Dc(target), Pen(pen)));
+    ForgetLastLine(Target(target).last);
+    return Handle(SelectObject(Target(target).dc, Pen(pen)));
 }
 
 void DeletePen(void *, PenHandle pen) {
@@ -24,14 +25,17 @@ void DeletePen(void *, PenHandle pen) {
 }
 
 void DrawLines(void *target, const LineSegment *lines, int32_t count) {
-    const HDC dc = Dc(target);
+    GdiTarget &t = Target(target);
     for (int32_t n = 0; n < count; ++n) {
-        MoveToEx(dc, lines[n].x1, lines[n].y1, nullptr);
-        LineTo(dc, lines[n].x2, lines[n].y2);
+        if (IsRepeatedLine(t.last, lines[n])) {
+            continue;
+        }
+        MoveToEx(t.dc, lines[n].x1, lines[n].y1, nullptr);
+        LineTo(t.dc, lines[n].x2, lines[n].y2);
     }
 }
 } // namespace
 
-DrawingContext GdiDrawingContext(HDC context) {
-    return {context, CreateSolidPen, SelectPen, DeletePen, DrawLines};
+DrawingContext GdiDrawingContext(GdiTarget &target) {
+    return {&target, CreateSolidPen, SelectPen, DeletePen, DrawLines};
 }

@@ -2,7 +2,18 @@
 #pragma once
 
 #include "drawing_context.h"
+#include "repeated_line.h"
 
 #include <windows.h>
 
-DrawingContext GdiDrawingContext(HDC context);
+// What the context draws on: the device context, and the line drawn last with the selected
+// pen, so that an exact repeat of it is skipped (a solid pen drawing the same line again
+// changes no pixel). Start one with last.known 0 whenever the surface may have been drawn
+// on by other means.
+struct GdiTarget {
+    HDC dc;
+    LastLine last;
+};
+
+// The context draws on target, which must outlive it.
+DrawingContext GdiDrawingContext(GdiTarget &target);

@@ -61,7 +61,8 @@ void OnTick(HWND window) {
         SetUpFigures();
     HDC context = GetDC(window);
     DrawFrog(context);
-    DrawFigures(GdiDrawingContext(context));
+    GdiTarget target = {context, {}};
+    DrawFigures(GdiDrawingContext(target));
     FinishTick();
     ReleaseDC(window, context);
 }

@@ -32,12 +32,13 @@ static bool ParseNumber(const char *text, const char *end, long long low, long l
     return true;
 }
 
+// A client size WxH; a side may be 0, as a tiny preview window can be.
 static bool ParseSize(const char *text, TraceOptions &options) {
     const char *x = std::strchr(text, 'x');
     long long width = 0;
     long long height = 0;
-    if (x == nullptr || !ParseNumber(text, x, 1, 100000, width) ||
-        !ParseNumber(x + 1, nullptr, 1, 100000, height)) {
+    if (x == nullptr || !ParseNumber(text, x, 0, 100000, width) ||
+        !ParseNumber(x + 1, nullptr, 0, 100000, height)) {
         return false;
     }
     options.width = static_cast<int32_t>(width);
@@ -76,7 +77,7 @@ static bool ApplyOption(const char *name, const char *value, TraceOptions &optio
         long long low, high;
     };
     static const NumberOption NUMBERS[] = {
-        {"--count", 1, MAX_FIGURES},
+        {"--count", 0, MAX_FIGURES},
         {"--loops", 1, 10},
         {"--frog", 0, 1},
         {"--fade", 0, 1},
