@@ -32,13 +32,8 @@ SINUET_SCREEN=640x480 wine_session_start "$scratch"
 # The desktop stays up between the programs started below.
 wine "$bin/desktop_holder.exe" >/dev/null 2>&1 &
 
-# Imports a .reg text given on stdin into the prefix's registry.
-import_registry() {
-    cat >"$scratch/settings.reg"
-    wine regedit /S "$(winepath -w "$scratch/settings.reg")" >/dev/null 2>&1
-}
-
-# The settings key with the six values, or none (the defaults) when no values are given.
+# Replaces the settings key by one with the values given (NAME=TEXT), or removes it (the
+# defaults) when none are given, through a .reg file that regedit imports.
 set_settings() {
     {
         printf 'REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\SinuetSet9]\r\n'
@@ -48,7 +43,8 @@ set_settings() {
                 printf '"%s"="%s"\r\n' "${value%%=*}" "${value#*=}"
             done
         fi
-    } | import_registry
+    } >"$scratch/settings.reg"
+    wine regedit /S "$(winepath -w "$scratch/settings.reg")" >/dev/null 2>&1
 }
 
 # Waits until an X window with the given name exists; prints its id.
