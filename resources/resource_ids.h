@@ -6,6 +6,7 @@
 #define IDB_HEADER 107
 #define IDB_FOOTER 112
 #define IDI_SINUET 100
+#define IDS_DESCRIPTION 1
 #define IDS_SAVER_NAME 1007
 
 #define IDC_FROG 1004

@@ -2,7 +2,8 @@
 # Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
 # Xvfb and under XScreenSaver, short fuzz runs, the core's unit suite and trace checks
 # cross-built for aarch64 Linux and run under qemu-user, then the Windows build's unit
-# suite and the Win32 test programs under Wine on a virtual display.
+# suite and the Win32 test programs under Wine on a virtual display, then the release
+# package with its check and the README's pictures.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -68,3 +69,33 @@ echo "== long run under Wine on a 1920x1080 screen"
 wine_session_stop
 SINUET_SCREEN=1920x1080 wine_session_start "$build/windows"
 ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
+
+# ---- Release package and README pictures -------------------------------------------------
+# The release workflow's steps (with the build root of this run): the Release cross build,
+# the ZIP and its checksum, and ctest's check of each package.
+echo "== release package"
+cmake --preset release -B "$build/release" >/dev/null
+cmake --build "$build/release"
+ctest --test-dir "$build/release" --output-on-failure --no-tests=error
+
+# The picture command, into a scratch folder. Each animation is 125 frames of 40 ms; a
+# frame the same as the one before is merged into it, so an animation that really moves
+# keeps nearly all of its frames.
+echo "== README pictures (tools/make-pictures.sh into a scratch folder)"
+pictures="$build/pictures-check"
+SINUET_BUILD_ROOT="$build" bash tools/make-pictures.sh "$pictures"
+for gif in saver-default saver-tilted; do
+    file="$pictures/$gif.gif"
+    frames=$(ffprobe -v error -count_frames -select_streams v:0 \
+        -show_entries stream=nb_read_frames -of csv=p=0 "$file")
+    seconds=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$file")
+    bytes=$(stat -c %s "$file")
+    echo "$gif.gif: $frames frames that differ from the one before, $seconds s, $bytes bytes"
+    awk -v f="$frames" -v s="$seconds" -v b="$bytes" \
+        'BEGIN { exit !(f >= 100 && f <= 125 && s >= 4.8 && b <= 4 * 1024 * 1024) }' ||
+        { echo "$gif.gif: expected 100..125 frames, about 5 s and at most 4 MB" >&2; exit 1; }
+done
+for png in preview:152x112 dialog:382x460; do
+    size=$(identify -format %wx%h "$pictures/${png%%:*}.png")
+    [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
+done

@@ -1,7 +1,12 @@
 // Plays the display control panel: opens a window whose client area is the panel's
 // 152 x 112 preview and starts "sinuet.scr /p <its handle>" in it. The saver beside this
-// program is used, or the one named as the first argument. Closing the window ends the
+// program is used, or the one named as the last argument. Closing the window ends the
 // preview (the saver's child window goes with its parent).
+//
+// "--desktop" starts the preview in the desktop window instead and returns. Under Wine,
+// what another process draws into this program's window never reaches the screen, while
+// the desktop window is the X screen itself: on a 152 x 112 virtual screen this shows the
+// preview as the control panel would.
 #include <windows.h>
 
 #include <cstdio>
@@ -60,7 +65,11 @@ bool StartPreview(const std::string &saver, HWND host) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    std::string saver = __argc > 1 ? __argv[1] : SaverBesideThisProgram();
+    const bool inDesktop = __argc > 1 && std::string(__argv[1]) == "--desktop";
+    const int first = inDesktop ? 2 : 1;
+    std::string saver = __argc > first ? __argv[first] : SaverBesideThisProgram();
+    if (inDesktop)
+        return StartPreview(saver, GetDesktopWindow()) ? 0 : 1;
     HWND host = CreateHost(instance);
     if (host == nullptr || !StartPreview(saver, host))
         return 1;

@@ -1,5 +1,6 @@
 // The resource section of the built sinuet.scr, read from the file: the dialog template
-// byte for byte, the pictures' and the icon's formats, the saver's name and the language.
+// byte for byte, the pictures' and the icon's formats, the saver's names, the version
+// information, the manifest and the language.
 #include "expected_template.h"
 #include "wine_test_support.h"
 
@@ -7,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -62,7 +64,10 @@ TEST_F(SaverResources, AreExactlyTheProgramsOwnAllInGerman) {
         "3/1/1031",                                     // the icon's image
         "5/2003/1031",                                  // the dialog
         "6/63/1031",                                    // strings 1008..1023, 1007 among them
+        "6/1/1031",                                     // strings 0..15, 1 among them
         "14/100/1031",                                  // the icon group
+        "16/1/1031",                                    // the version information
+        "24/1/1031",                                    // the manifest
     };
     EXPECT_EQ(found, expected);
 }
@@ -156,20 +161,99 @@ TEST_F(SaverResources, IconGroupHoldsOne32x32SixteenColourImage) {
     EXPECT_EQ(image.size(), sizeof header + 16 * sizeof(RGBQUAD) + 32 * 16 + 32 * 4);
 }
 
-TEST_F(SaverResources, StringTableNamesTheSaver) {
-    // Strings are stored in blocks of 16; 1007 is the last of block 63 (1008 / 16).
-    const std::string block = Bytes(RT_STRING, MAKEINTRESOURCEA(1007 / 16 + 1));
-    ASSERT_FALSE(block.empty());
+// The 16 strings of the block that holds the given id; empty ones where there are none.
+std::vector<std::wstring> StringBlock(const std::string &block) {
+    std::vector<std::wstring> strings(16);
     const WCHAR *entry = reinterpret_cast<const WCHAR *>(block.data());
     const WCHAR *end = entry + block.size() / sizeof(WCHAR);
-    std::wstring strings[16];
     for (int i = 0; i < 16 && entry < end; ++i) {
         strings[i].assign(entry + 1, *entry);
         entry += 1 + *entry;
     }
-    EXPECT_EQ(strings[1007 % 16], L"Sinuet");
-    for (int i = 0; i < 15; ++i)
-        EXPECT_TRUE(strings[i].empty()) << "string " << (1007 / 16 * 16 + i);
+    return strings;
+}
+
+TEST_F(SaverResources, StringTableNamesTheSaver) {
+    // Strings are stored in blocks of 16: block n + 1 holds ids 16n..16n+15. String 1 is the
+    // name the display control panel lists; 1007, the last of block 63, the saver's own.
+    for (int id : {1, 1007}) {
+        const std::string block = Bytes(RT_STRING, MAKEINTRESOURCEA(id / 16 + 1));
+        ASSERT_FALSE(block.empty()) << "string " << id;
+        const std::vector<std::wstring> strings = StringBlock(block);
+        for (int i = 0; i < 16; ++i)
+            EXPECT_EQ(strings[i], i == id % 16 ? L"Sinuet" : L"")
+                << "string " << (id / 16 * 16 + i);
+    }
+}
+
+// Version numbers and names as Explorer and Task Manager read them, through version.dll.
+TEST_F(SaverResources, VersionInformationIsSinuet15InGerman) {
+    const std::string path = SaverPath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    ASSERT_NE(size, 0u);
+    std::string info(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, &info[0]));
+
+    void *value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", &value, &length));
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    const VS_FIXEDFILEINFO *fixed = static_cast<const VS_FIXEDFILEINFO *>(value);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(5, 1))); // 1.5
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);                                 // .0.0
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", &value, &length));
+    ASSERT_EQ(length, 4u);
+    EXPECT_EQ(static_cast<const WORD *>(value)[0], GERMAN);
+    EXPECT_EQ(static_cast<const WORD *>(value)[1], 1200); // UTF-16
+
+    const struct {
+        const char *name, *text;
+    } strings[] = {
+        {"FileDescription", "Sinuet"},
+        {"ProductName", "Sinuet"},
+        {"OriginalFilename", "sinuet.scr"},
+        {"InternalName", "sinuet.scr"},
+        {"FileVersion", "1.5"},
+        {"ProductVersion", "1.5"},
+    };
+    for (const auto &expected : strings) {
+        const std::string query = std::string("\\StringFileInfo\\040704B0\\") + expected.name;
+        ASSERT_TRUE(VerQueryValueA(info.data(), query.c_str(), &value, &length)) << expected.name;
+        EXPECT_STREQ(static_cast<const char *>(value), expected.text) << expected.name;
+    }
+    ASSERT_TRUE(
+        VerQueryValueA(info.data(), "\\StringFileInfo\\040704B0\\LegalCopyright", &value, &length));
+    EXPECT_NE(std::string(static_cast<const char *>(value)).find("MIT License"), std::string::npos);
+}
+
+// The manifest as the platform reads it: system DPI awareness, nothing per monitor, and no
+// dependency (which would pull in the themed common controls).
+TEST_F(SaverResources, ManifestMakesTheSaverSystemDpiAwareOnly) {
+    const std::string manifest = Bytes(RT_MANIFEST, MAKEINTRESOURCEA(1));
+    ASSERT_FALSE(manifest.empty());
+    EXPECT_EQ(manifest.find("dependency"), std::string::npos);
+    EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
+    EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
+
+    const std::string path = SaverPath();
+    ACTCTXA request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.lpSource = path.c_str();
+    request.lpResourceName = MAKEINTRESOURCEA(1);
+    HANDLE context = CreateActCtxA(&request);
+    ASSERT_NE(context, INVALID_HANDLE_VALUE) << GetLastError();
+    WCHAR setting[16] = {};
+    SIZE_T written = 0;
+    EXPECT_TRUE(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", setting, 16, &written));
+    EXPECT_EQ(std::wstring(setting), L"true");
+    ReleaseActCtx(context);
 }
 
 } // namespace
