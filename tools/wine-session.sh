@@ -1,10 +1,15 @@
-# Sourced by the run and test scripts: one Xvfb display and one persistent wineserver,
-# with a Wine prefix inside the build tree, shared by everything the script runs.
-#   wine_session_start BUILD_DIR   exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
-#   wine_session_stop              stops the wineserver and the Xvfb this session started
+# Sourced by the run and test scripts: one Xvfb display and, per Wine prefix, one
+# persistent wineserver, with the prefix inside the build tree, shared by everything the
+# script runs.
+#   wine_session_start BUILD_DIR [win32|win64]
+#                        exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES;
+#                        starts Xvfb unless this session's display already runs, so a 64-bit
+#                        prefix can join the display of a 32-bit one (each keeps its server)
+#   wine_session_stop    stops every wineserver and the Xvfb this session started
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 wine_session_xvfb_pid=""
+wine_session_prefixes=()
 
 wine_session_free_display() {
     local n=90
@@ -29,15 +34,19 @@ wine_session_start_xvfb() {
 }
 
 wine_session_start() {
-    local build_dir=$1
+    local build_dir=$1 arch=${2:-win32}
     mkdir -p "$build_dir"
     export WINEPREFIX
     WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
+    export WINEARCH=$arch
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    wine_session_start_xvfb
+    if [ -z "$wine_session_xvfb_pid" ] || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
+        wine_session_start_xvfb || return 1
+    fi
     mkdir -p "$WINEPREFIX"
     wineserver -p
+    wine_session_prefixes+=("$WINEPREFIX")
     # Creates the prefix on first use (15-20 s); later runs find it ready.
     wine wineboot --init >/dev/null 2>&1 || true
     # Keeps Wine's desktop up between test programs, so that each does not wait ~10 s
@@ -48,7 +57,11 @@ wine_session_start() {
 }
 
 wine_session_stop() {
-    wineserver -k >/dev/null 2>&1 || true
+    local prefix
+    for prefix in "${wine_session_prefixes[@]}"; do
+        WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    done
+    wine_session_prefixes=()
     if [ -n "$wine_session_xvfb_pid" ]; then
         kill "$wine_session_xvfb_pid" 2>/dev/null || true
         wait "$wine_session_xvfb_pid" 2>/dev/null || true

@@ -7,11 +7,11 @@
 #include "saver_state.h"
 #include "saver_window.h"
 
-#include <cstdint>
-
 namespace {
+// Window handles carry 32 significant bits on both architectures; on x64 the number
+// becomes a handle by sign extension, as for handles passed from a 32-bit process.
 HWND HandleFromText(const char *text) {
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(ParseDecimalHandle(text)));
+    return static_cast<HWND>(LongToHandle(static_cast<LONG>(ParseDecimalHandle(text))));
 }
 
 // The window that the text names, or the foreground window when it names none.

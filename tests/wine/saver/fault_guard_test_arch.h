@@ -1,0 +1,23 @@
+// What the fault-guard test does in its own way on each architecture
+// (fault_guard_test_x86.cpp, fault_guard_test_x64.cpp).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Reads an int through the accumulator (EAX or RAX), so that a filter can repair a fault
+// there by pointing that one register elsewhere.
+int ReadThroughAccumulator(const volatile int *address);
+void PointAccumulatorAt(CONTEXT *context, const volatile int *address);
+
+// Writes to the bad address below a frame handler of its own (on the stack on x86, in the
+// function table on x64), which counts the calls it gets while the platform searches for
+// a handler and while it unwinds.
+int FaultsBelowAnInnerHandler(void *badAddress);
+extern int innerSearchCalls;
+extern int innerUnwindCalls;
+
+// The head of x86's registration chain (FS:[0]), which the guard must leave as it found
+// it. x64 registers handlers in tables, not at run time, so there it is always 0.
+uintptr_t RegisteredHandlers();

@@ -1,0 +1,42 @@
+// The fault-guard test's x86 parts: EAX, and a registration record on the FS:[0] chain.
+#include "fault_guard_test_arch.h"
+
+#include <intrin.h>
+
+int innerSearchCalls;
+int innerUnwindCalls;
+
+__attribute__((noinline)) int ReadThroughAccumulator(const volatile int *address) {
+    int value;
+    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
+    return value;
+}
+
+void PointAccumulatorAt(CONTEXT *context, const volatile int *address) {
+    context->Eax = reinterpret_cast<DWORD>(address);
+}
+
+static EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *,
+                                                  void *) {
+    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
+        ++innerUnwindCalls;
+    else
+        ++innerSearchCalls;
+    return ExceptionContinueSearch;
+}
+
+// The record lies on the stack, as the platform demands.
+int FaultsBelowAnInnerHandler(void *badAddress) {
+    innerUnwindCalls = innerSearchCalls = 0;
+    EXCEPTION_REGISTRATION_RECORD inner;
+    inner.Next = reinterpret_cast<EXCEPTION_REGISTRATION_RECORD *>(__readfsdword(0));
+    inner.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(InnerHandler);
+    __writefsdword(0, reinterpret_cast<DWORD>(&inner));
+    *static_cast<volatile int *>(badAddress) = 1;
+    __writefsdword(0, reinterpret_cast<DWORD>(inner.Next));
+    return 5;
+}
+
+uintptr_t RegisteredHandlers() {
+    return __readfsdword(0);
+}
