@@ -5,6 +5,7 @@
 #                        exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES;
 #                        starts Xvfb unless this session's display already runs, so a 64-bit
 #                        prefix can join the display of a 32-bit one (each keeps its server)
+#   wine_session_stop_wine  stops every wineserver this session started; the display stays
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
@@ -56,12 +57,16 @@ wine_session_start() {
     fi
 }
 
-wine_session_stop() {
+wine_session_stop_wine() {
     local prefix
     for prefix in "${wine_session_prefixes[@]}"; do
         WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     done
     wine_session_prefixes=()
+}
+
+wine_session_stop() {
+    wine_session_stop_wine
     if [ -n "$wine_session_xvfb_pid" ]; then
         kill "$wine_session_xvfb_pid" 2>/dev/null || true
         wait "$wine_session_xvfb_pid" 2>/dev/null || true

@@ -8,10 +8,8 @@
 #include "saver_window.h"
 
 namespace {
-// Window handles carry 32 significant bits on both architectures; on x64 the number
-// becomes a handle by sign extension, as for handles passed from a 32-bit process.
 HWND HandleFromText(const char *text) {
-    return static_cast<HWND>(LongToHandle(static_cast<LONG>(ParseDecimalHandle(text))));
+    return reinterpret_cast<HWND>(HandleValue(ParseDecimalHandle(text)));
 }
 
 // The window that the text names, or the foreground window when it names none.

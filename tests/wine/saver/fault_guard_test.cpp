@@ -102,7 +102,8 @@ TEST_F(FaultGuard, AnAccessFaultIsHandedToTheFilterAndAbandonsTheCall) {
 }
 
 TEST_F(FaultGuard, HandlersOfFramesAboveTheGuardAreUnwound) {
-    GuardOutcome outcome = RunUnderFaultGuard(FaultsBelowAnInnerHandler, const_cast<int *>(badAddress));
+    GuardOutcome outcome =
+        RunUnderFaultGuard(FaultsBelowAnInnerHandler, const_cast<int *>(badAddress));
     EXPECT_EQ(outcome.faulted, 1);
     EXPECT_EQ(innerSearchCalls, 1);
     EXPECT_EQ(innerUnwindCalls, 1);

@@ -25,15 +25,21 @@ static EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, v
     return ExceptionContinueSearch;
 }
 
+// Written in assembly with a memory clobber: the compiler would otherwise take the first of
+// two stores to FS:[0] for a dead one.
+static void SetChainHead(EXCEPTION_REGISTRATION_RECORD *record) {
+    __asm__ __volatile__("movl %0, %%fs:0" : : "r"(record) : "memory");
+}
+
 // The record lies on the stack, as the platform demands.
 int FaultsBelowAnInnerHandler(void *badAddress) {
     innerUnwindCalls = innerSearchCalls = 0;
     EXCEPTION_REGISTRATION_RECORD inner;
     inner.Next = reinterpret_cast<EXCEPTION_REGISTRATION_RECORD *>(__readfsdword(0));
     inner.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(InnerHandler);
-    __writefsdword(0, reinterpret_cast<DWORD>(&inner));
+    SetChainHead(&inner);
     *static_cast<volatile int *>(badAddress) = 1;
-    __writefsdword(0, reinterpret_cast<DWORD>(inner.Next));
+    SetChainHead(inner.Next);
     return 5;
 }
 
