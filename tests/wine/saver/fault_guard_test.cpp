@@ -74,6 +74,16 @@ int FaultsInsideAWindowProcedure(void *window) {
 GuardOutcome innerOutcome;
 int innerReturned;
 
+// Reads through EAX or RAX, so that a filter can repair the fault by changing that register.
+__attribute__((noinline)) int ReadThroughAccumulator(const volatile int *address) {
+    int value;
+    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
+    return value;
+}
+
+int innerSearchCalls;
+int innerUnwindCalls;
+
 int RunsAFaultingInnerGuard(void *) {
     innerReturned = 0;
     innerOutcome = RunUnderFaultGuard(WritesToABadAddress, nullptr);
@@ -102,6 +112,7 @@ TEST_F(FaultGuard, AnAccessFaultIsHandedToTheFilterAndAbandonsTheCall) {
 }
 
 TEST_F(FaultGuard, HandlersOfFramesAboveTheGuardAreUnwound) {
+    innerUnwindCalls = innerSearchCalls = 0;
     GuardOutcome outcome =
         RunUnderFaultGuard(FaultsBelowAnInnerHandler, const_cast<int *>(badAddress));
     EXPECT_EQ(outcome.faulted, 1);
@@ -149,3 +160,11 @@ TEST_F(FaultGuard, AnyOtherVerdictPassesTheExceptionOutward) {
     EXPECT_EQ(innerReturned, 0);
 }
 } // namespace
+
+EXCEPTION_DISPOSITION CountInnerHandlerCall(const EXCEPTION_RECORD *exception) {
+    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
+        ++innerUnwindCalls;
+    else
+        ++innerSearchCalls;
+    return ExceptionContinueSearch;
+}

@@ -1,15 +1,6 @@
 // The fault-guard test's x64 parts: RAX, and a frame handler named in the function table.
 #include "fault_guard_test_arch.h"
 
-int innerSearchCalls;
-int innerUnwindCalls;
-
-__attribute__((noinline)) int ReadThroughAccumulator(const volatile int *address) {
-    int value;
-    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
-    return value;
-}
-
 void PointAccumulatorAt(CONTEXT *context, const volatile int *address) {
     context->Rax = reinterpret_cast<DWORD64>(address);
 }
@@ -17,17 +8,12 @@ void PointAccumulatorAt(CONTEXT *context, const volatile int *address) {
 // Named in the function table below, so it keeps an unmangled name.
 extern "C" EXCEPTION_DISPOSITION InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *,
                                               void *) {
-    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
-        ++innerUnwindCalls;
-    else
-        ++innerSearchCalls;
-    return ExceptionContinueSearch;
+    return CountInnerHandlerCall(exception);
 }
 
 // The handler serves this function's frame both while the platform searches and while it
 // unwinds.
 __attribute__((noinline, noclone)) int FaultsBelowAnInnerHandler(void *badAddress) {
-    innerUnwindCalls = innerSearchCalls = 0;
     __asm__ __volatile__(".seh_handler InnerHandler, @except, @unwind");
     *static_cast<volatile int *>(badAddress) = 1;
     return 5;

@@ -3,26 +3,13 @@
 
 #include <intrin.h>
 
-int innerSearchCalls;
-int innerUnwindCalls;
-
-__attribute__((noinline)) int ReadThroughAccumulator(const volatile int *address) {
-    int value;
-    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
-    return value;
-}
-
 void PointAccumulatorAt(CONTEXT *context, const volatile int *address) {
     context->Eax = reinterpret_cast<DWORD>(address);
 }
 
 static EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *,
                                                   void *) {
-    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
-        ++innerUnwindCalls;
-    else
-        ++innerSearchCalls;
-    return ExceptionContinueSearch;
+    return CountInnerHandlerCall(exception);
 }
 
 // Written in assembly with a memory clobber: the compiler would otherwise take the first of
@@ -33,7 +20,6 @@ static void SetChainHead(EXCEPTION_REGISTRATION_RECORD *record) {
 
 // The record lies on the stack, as the platform demands.
 int FaultsBelowAnInnerHandler(void *badAddress) {
-    innerUnwindCalls = innerSearchCalls = 0;
     EXCEPTION_REGISTRATION_RECORD inner;
     inner.Next = reinterpret_cast<EXCEPTION_REGISTRATION_RECORD *>(__readfsdword(0));
     inner.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(InnerHandler);
