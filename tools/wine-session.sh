@@ -1,8 +1,10 @@
 # Sourced by the run and test scripts: one Xvfb display and, per Wine prefix, one
 # persistent wineserver, with the prefix inside the build tree, shared by everything the
 # script runs.
-#   wine_session_start BUILD_DIR [win32|win64]
-#                        exports DISPLAY, WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES;
+#   wine_session_start BUILD_DIR [win64]
+#                        exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, and with
+#                        win64 WINEARCH=win64 (a prefix for the x86_64 build; without it Wine
+#                        picks the prefix's kind, as the 32-bit build has always had it);
 #                        starts Xvfb unless this session's display already runs, so a 64-bit
 #                        prefix can join the display of a 32-bit one (each keeps its server)
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
@@ -35,11 +37,15 @@ wine_session_start_xvfb() {
 }
 
 wine_session_start() {
-    local build_dir=$1 arch=${2:-win32}
+    local build_dir=$1
     mkdir -p "$build_dir"
     export WINEPREFIX
     WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
-    export WINEARCH=$arch
+    if [ "${2:-}" = win64 ]; then
+        export WINEARCH=win64
+    else
+        unset WINEARCH
+    fi
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     if [ -z "$wine_session_xvfb_pid" ] || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
