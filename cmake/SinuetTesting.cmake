@@ -49,12 +49,13 @@ function(sinuet_unit_test name)
     endif()
 endfunction()
 
-# sinuet_wine_test(NAME SOURCES ... [LIBS ...] [TIMEOUT seconds])
+# sinuet_wine_test(NAME SOURCES ... [LIBS ...] [TIMEOUT seconds] [NO_TEST])
 # A Win32 GoogleTest program that starts the built sinuet.scr (which sits beside it in
 # bin/) and drives it through real windows, messages and the registry. Such tests share
-# one desktop and one registry, so they never run in parallel.
+# one desktop and one registry, so they never run in parallel. NO_TEST builds the program
+# only; sinuet_wine_test_part then registers parts of it.
 function(sinuet_wine_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "NO_TEST" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
@@ -62,6 +63,24 @@ function(sinuet_wine_test name)
     target_link_libraries(${name} PRIVATE wine_test_support ${ARG_LIBS} ${SINUET_GTEST_MAIN})
     sinuet_warnings(${name})
     add_dependencies(${name} sinuet)
-    add_test(NAME wine.${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(wine.${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE LABELS wine)
+    if(NOT ARG_NO_TEST)
+        add_test(NAME wine.${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(wine.${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE
+            LABELS wine)
+    endif()
+endfunction()
+
+# sinuet_wine_test_part(NAME PART FILTER gtest-filter [TIMEOUT seconds] [LABELS ...])
+# The cases of test program NAME that the filter selects, as the test wine.NAME.PART.
+# The label win9x marks cases that need the Windows 95/98/Me family, which Wine shows
+# only to 32-bit programs; the 64-bit build leaves them out.
+function(sinuet_wine_test_part name part)
+    cmake_parse_arguments(ARG "" "FILTER;TIMEOUT" "LABELS" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_test(NAME wine.${name}.${part}
+        COMMAND ${name} --gtest_brief=1 --gtest_filter=${ARG_FILTER})
+    set_tests_properties(wine.${name}.${part} PROPERTIES TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE
+        LABELS "wine;${ARG_LABELS}")
 endfunction()

@@ -6,3 +6,7 @@ uint32_t ParseDecimalHandle(const char *text) {
         value = value * 10u + static_cast<uint32_t>(*text - '0');
     return value;
 }
+
+intptr_t HandleValue(uint32_t number) {
+    return static_cast<intptr_t>(static_cast<int32_t>(number));
+}

@@ -6,8 +6,8 @@
 #include <windows.h>
 
 extern "C" LRESULT WINAPI ScreenSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-extern "C" BOOL WINAPI ScreenSaverConfigureDialog(HWND dialog, UINT message, WPARAM wParam,
-                                                  LPARAM lParam);
+extern "C" INT_PTR WINAPI ScreenSaverConfigureDialog(HWND dialog, UINT message, WPARAM wParam,
+                                                     LPARAM lParam);
 
 LRESULT DefaultSaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PrepareConfigDialog(HINSTANCE instance);

@@ -1,10 +1,18 @@
-# Sourced by the run and test scripts: one Xvfb display and one persistent wineserver,
-# with a Wine prefix inside the build tree, shared by everything the script runs.
-#   wine_session_start BUILD_DIR   exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
-#   wine_session_stop              stops the wineserver and the Xvfb this session started
+# Sourced by the run and test scripts: one Xvfb display and, per Wine prefix, one
+# persistent wineserver, with the prefix inside the build tree, shared by everything the
+# script runs.
+#   wine_session_start BUILD_DIR [win64]
+#                        exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, and with
+#                        win64 WINEARCH=win64 (a prefix for the x86_64 build; without it Wine
+#                        picks the prefix's kind, as the 32-bit build has always had it);
+#                        starts Xvfb unless this session's display already runs, so a 64-bit
+#                        prefix can join the display of a 32-bit one (each keeps its server)
+#   wine_session_stop_wine  stops every wineserver this session started; the display stays
+#   wine_session_stop    stops every wineserver and the Xvfb this session started
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 wine_session_xvfb_pid=""
+wine_session_prefixes=()
 
 wine_session_free_display() {
     local n=90
@@ -33,11 +41,19 @@ wine_session_start() {
     mkdir -p "$build_dir"
     export WINEPREFIX
     WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
+    if [ "${2:-}" = win64 ]; then
+        export WINEARCH=win64
+    else
+        unset WINEARCH
+    fi
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    wine_session_start_xvfb
+    if [ -z "$wine_session_xvfb_pid" ] || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
+        wine_session_start_xvfb || return 1
+    fi
     mkdir -p "$WINEPREFIX"
     wineserver -p
+    wine_session_prefixes+=("$WINEPREFIX")
     # Creates the prefix on first use (15-20 s); later runs find it ready.
     wine wineboot --init >/dev/null 2>&1 || true
     # Keeps Wine's desktop up between test programs, so that each does not wait ~10 s
@@ -47,8 +63,16 @@ wine_session_start() {
     fi
 }
 
+wine_session_stop_wine() {
+    local prefix
+    for prefix in "${wine_session_prefixes[@]}"; do
+        WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    done
+    wine_session_prefixes=()
+}
+
 wine_session_stop() {
-    wineserver -k >/dev/null 2>&1 || true
+    wine_session_stop_wine
     if [ -n "$wine_session_xvfb_pid" ]; then
         kill "$wine_session_xvfb_pid" 2>/dev/null || true
         wait "$wine_session_xvfb_pid" 2>/dev/null || true

@@ -12,7 +12,9 @@
 enum : int32_t { MAX_COUNT = 50, MAX_LOOPS_PER_MINUTE = 10 };
 enum : COLORREF { MID_GREY = RGB(128, 128, 128) };
 
-static_assert(sizeof(CHOOSECOLORA) == 36, "the colour request has the 32-bit layout");
+// lStructSize is the record's size: 36 bytes on 32-bit Windows, 72 with 64-bit pointers.
+static_assert(sizeof(CHOOSECOLORA) == (sizeof(void *) == 8 ? 72 : 36),
+              "the colour request has the platform's layout");
 
 // The chooser's custom colours: black at start, kept for the whole configuration run.
 static COLORREF customColors[16];
@@ -113,8 +115,8 @@ static BOOL OnCommand(HWND dialog, WORD id) {
     }
 }
 
-extern "C" BOOL WINAPI ScreenSaverConfigureDialog(HWND dialog, UINT message, WPARAM wParam,
-                                                  LPARAM) {
+extern "C" INT_PTR WINAPI ScreenSaverConfigureDialog(HWND dialog, UINT message, WPARAM wParam,
+                                                     LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog(dialog);

@@ -21,4 +21,11 @@ TEST(ParseDecimalHandle, WrapsInUnsigned32BitArithmetic) {
     EXPECT_EQ(ParseDecimalHandle("4294967297"), 1u);
     EXPECT_EQ(ParseDecimalHandle("99999999999"), 1215752191u);
 }
+TEST(HandleValue, KeepsThe32BitsAndSignExtendsThemToPointerSize) {
+    EXPECT_EQ(HandleValue(0x00010086u), 0x00010086);
+    EXPECT_EQ(HandleValue(0x7FFFFFFFu), 0x7FFFFFFF);
+    EXPECT_EQ(static_cast<uintptr_t>(HandleValue(0x80000000u)),
+              sizeof(intptr_t) == 8 ? uintptr_t(0xFFFFFFFF80000000ull) : uintptr_t(0x80000000u));
+    EXPECT_EQ(HandleValue(0xFFFFFFFFu), -1);
+}
 } // namespace

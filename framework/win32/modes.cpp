@@ -7,11 +7,9 @@
 #include "saver_state.h"
 #include "saver_window.h"
 
-#include <cstdint>
-
 namespace {
 HWND HandleFromText(const char *text) {
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(ParseDecimalHandle(text)));
+    return reinterpret_cast<HWND>(HandleValue(ParseDecimalHandle(text)));
 }
 
 // The window that the text names, or the foreground window when it names none.

@@ -7,12 +7,14 @@
 
 namespace {
 
-// One entry of Wine's GDI handle table (GDI_HANDLE_ENTRY): 24 bytes, the object type at
-// byte 14, 0 for a free entry. The table holds 0x10000 entries.
+// One entry of Wine's GDI handle table (GDI_HANDLE_ENTRY): 24 bytes in 32- and 64-bit
+// processes alike, the object type at byte 14, 0 for a free entry. The table holds 0x10000
+// entries. The PEB's GdiSharedHandleTable points to it; the saver has this program's
+// architecture, so the PEB has this program's layout.
 const size_t ENTRY_SIZE = 24;
 const size_t TYPE_OFFSET = 14;
 const size_t TABLE_ENTRIES = 0x10000;
-const size_t PEB_GDI_TABLE_OFFSET = 0x94; // GdiSharedHandleTable in a 32-bit PEB
+const size_t PEB_GDI_TABLE_OFFSET = sizeof(void *) == 8 ? 0xF8 : 0x94;
 
 typedef NTSTATUS(WINAPI *QueryInformationProcess)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
 
@@ -33,14 +35,14 @@ long CountHandleTable(HANDLE process) {
         return -1;
     }
     const char *peb = reinterpret_cast<const char *>(basic.PebBaseAddress);
-    DWORD table = 0;
+    uintptr_t table = 0;
     if (peb == nullptr || !ReadRemote(process, peb + PEB_GDI_TABLE_OFFSET, &table, sizeof table) ||
         table == 0) {
         return -1;
     }
     std::vector<unsigned char> entries(TABLE_ENTRIES * ENTRY_SIZE);
-    if (!ReadRemote(process, reinterpret_cast<const void *>(static_cast<uintptr_t>(table)),
-                    entries.data(), entries.size())) {
+    if (!ReadRemote(process, reinterpret_cast<const void *>(table), entries.data(),
+                    entries.size())) {
         return -1;
     }
     long used = 0;

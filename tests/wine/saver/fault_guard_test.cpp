@@ -2,10 +2,10 @@
 // in for the platform's reporting: UnhandledExceptionFilter returns its verdict, so no
 // debugger or crash dialog is started.
 #include "fault_guard.h"
+#include "fault_guard_test_arch.h"
 
 #include <gtest/gtest.h>
 
-#include <intrin.h>
 #include <vector>
 
 namespace {
@@ -13,7 +13,7 @@ std::vector<LONG> verdicts; // returned by the filter, one per call, then EXECUT
 int filterCalls;
 DWORD seenCode;
 void *seenAddress;
-DWORD repairedEax; // when nonzero, the filter points EAX there and continues execution
+const volatile int *repairTarget; // a continuing filter points the accumulator here
 
 LONG WINAPI TestFilter(EXCEPTION_POINTERS *pointers) {
     seenCode = pointers->ExceptionRecord->ExceptionCode;
@@ -23,7 +23,7 @@ LONG WINAPI TestFilter(EXCEPTION_POINTERS *pointers) {
         verdict = verdicts[filterCalls];
     ++filterCalls;
     if (verdict == EXCEPTION_CONTINUE_EXECUTION)
-        pointers->ContextRecord->Eax = repairedEax;
+        PointAccumulatorAt(pointers->ContextRecord, repairTarget);
     return verdict;
 }
 
@@ -33,28 +33,21 @@ class FaultGuard : public testing::Test {
         verdicts.clear();
         filterCalls = 0;
         seenCode = 0;
-        repairedEax = 0;
+        repairTarget = nullptr;
         previousFilter = SetUnhandledExceptionFilter(TestFilter);
-        chainBefore = __readfsdword(0);
+        chainBefore = RegisteredHandlers();
     }
     void TearDown() override {
-        EXPECT_EQ(__readfsdword(0), chainBefore) << "the registration chain was not restored";
+        EXPECT_EQ(RegisteredHandlers(), chainBefore) << "the registration chain was not restored";
         SetUnhandledExceptionFilter(previousFilter);
     }
     LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
-    DWORD chainBefore = 0;
+    uintptr_t chainBefore = 0;
 };
 
 // Held in a volatile variable so that the compiler cannot see where it points.
 volatile int *volatile badAddress = reinterpret_cast<volatile int *>(0x10);
 int afterFault;
-
-// Reads through EAX, so that a filter can repair the fault by changing that register.
-__attribute__((noinline)) int ReadThroughEax(DWORD address) {
-    int value;
-    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
-    return value;
-}
 
 int ReturnsSeven(void *) {
     return 7;
@@ -78,32 +71,18 @@ int FaultsInsideAWindowProcedure(void *window) {
     return 5;
 }
 
-// A record of the caller's own between the guard and the fault (on the stack, as the
-// platform demands): the unwind must call its handler.
-int innerUnwindCalls;
-int innerSearchCalls;
-
-EXCEPTION_DISPOSITION __cdecl InnerHandler(EXCEPTION_RECORD *exception, void *, CONTEXT *, void *) {
-    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
-        ++innerUnwindCalls;
-    else
-        ++innerSearchCalls;
-    return ExceptionContinueSearch;
-}
-
-int FaultsBelowAnInnerRecord(void *) {
-    innerUnwindCalls = innerSearchCalls = 0;
-    EXCEPTION_REGISTRATION_RECORD inner;
-    inner.Next = reinterpret_cast<EXCEPTION_REGISTRATION_RECORD *>(__readfsdword(0));
-    inner.Handler = reinterpret_cast<PEXCEPTION_ROUTINE>(InnerHandler);
-    __writefsdword(0, reinterpret_cast<DWORD>(&inner));
-    *badAddress = 1;
-    __writefsdword(0, reinterpret_cast<DWORD>(inner.Next));
-    return 5;
-}
-
 GuardOutcome innerOutcome;
 int innerReturned;
+
+// Reads through EAX or RAX, so that a filter can repair the fault by changing that register.
+__attribute__((noinline)) int ReadThroughAccumulator(const volatile int *address) {
+    int value;
+    __asm__ __volatile__("movl (%1), %0" : "=r"(value) : "a"(address) : "memory");
+    return value;
+}
+
+int innerSearchCalls;
+int innerUnwindCalls;
 
 int RunsAFaultingInnerGuard(void *) {
     innerReturned = 0;
@@ -132,8 +111,10 @@ TEST_F(FaultGuard, AnAccessFaultIsHandedToTheFilterAndAbandonsTheCall) {
     EXPECT_EQ(RunUnderFaultGuard(WritesToABadAddress, nullptr).faulted, 1);
 }
 
-TEST_F(FaultGuard, RecordsRegisteredAboveTheGuardAreUnwound) {
-    GuardOutcome outcome = RunUnderFaultGuard(FaultsBelowAnInnerRecord, nullptr);
+TEST_F(FaultGuard, HandlersOfFramesAboveTheGuardAreUnwound) {
+    innerUnwindCalls = innerSearchCalls = 0;
+    GuardOutcome outcome =
+        RunUnderFaultGuard(FaultsBelowAnInnerHandler, const_cast<int *>(badAddress));
     EXPECT_EQ(outcome.faulted, 1);
     EXPECT_EQ(innerSearchCalls, 1);
     EXPECT_EQ(innerUnwindCalls, 1);
@@ -161,9 +142,9 @@ TEST_F(FaultGuard, AFaultInsideAWindowProcedureReachesTheGuard) {
 TEST_F(FaultGuard, AContinueExecutionVerdictResumesAtTheRepairedFault) {
     static int storage = 1234;
     verdicts = {EXCEPTION_CONTINUE_EXECUTION};
-    repairedEax = reinterpret_cast<DWORD>(&storage);
+    repairTarget = &storage;
     struct Call {
-        static int Read(void *) { return ReadThroughEax(0x10); }
+        static int Read(void *) { return ReadThroughAccumulator(badAddress); }
     };
     GuardOutcome outcome = RunUnderFaultGuard(Call::Read, nullptr);
     EXPECT_EQ(outcome.faulted, 0);
@@ -179,3 +160,11 @@ TEST_F(FaultGuard, AnyOtherVerdictPassesTheExceptionOutward) {
     EXPECT_EQ(innerReturned, 0);
 }
 } // namespace
+
+EXCEPTION_DISPOSITION CountInnerHandlerCall(const EXCEPTION_RECORD *exception) {
+    if (exception->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
+        ++innerUnwindCalls;
+    else
+        ++innerSearchCalls;
+    return ExceptionContinueSearch;
+}

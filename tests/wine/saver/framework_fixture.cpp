@@ -8,7 +8,7 @@ extern "C" LRESULT WINAPI ScreenSaverProc(HWND window, UINT message, WPARAM wPar
     return DefaultSaverProc(window, message, wParam, lParam);
 }
 
-extern "C" BOOL WINAPI ScreenSaverConfigureDialog(HWND, UINT, WPARAM, LPARAM) {
+extern "C" INT_PTR WINAPI ScreenSaverConfigureDialog(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 

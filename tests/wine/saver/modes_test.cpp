@@ -198,6 +198,8 @@ TEST(Exports, TheSaverExportsExactlyItsTwoProceduresUndecorated) {
     const BYTE *base = reinterpret_cast<const BYTE *>(image);
     const IMAGE_NT_HEADERS *headers = reinterpret_cast<const IMAGE_NT_HEADERS *>(
         base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
+    // Built for this test program's architecture: PE32 on x86, PE32+ on x64.
+    EXPECT_EQ(headers->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR_MAGIC);
     const IMAGE_DATA_DIRECTORY &entry =
         headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     ASSERT_NE(entry.VirtualAddress, 0u);
