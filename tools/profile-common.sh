@@ -33,3 +33,20 @@ server_pid() {
         fi
     done
 }
+
+# CPU ticks over SECONDS of wall time of a program, of this session's Xvfb and of a
+# wineserver (0: none), then a screenshot to FILE: sets cpu_program, cpu_xvfb, cpu_server
+# and cpu_span (the span in seconds).
+measure_cpu() { # program_pid server_pid seconds screenshot_file
+    local t0 p0 x0 w0
+    t0=$(date +%s.%N)
+    p0=$(cpu_ticks "$1")
+    x0=$(cpu_ticks "$wine_session_xvfb_pid")
+    w0=$(cpu_ticks "$2")
+    sleep "$3"
+    cpu_program=$(($(cpu_ticks "$1") - p0))
+    cpu_xvfb=$(($(cpu_ticks "$wine_session_xvfb_pid") - x0))
+    cpu_server=$(($(cpu_ticks "$2") - w0))
+    cpu_span=$(awk -v a="$t0" -v b="$(date +%s.%N)" 'BEGIN { print b - a }')
+    import -display "$DISPLAY" -window root "$4" 2>/dev/null || true
+}

@@ -52,23 +52,12 @@ measure() { # name
         echo "$name: not running" >&2
         exit 1
     fi
-    local p0 x0 w0 p1 x1 w1 t0 t1
-    t0=$(date +%s.%N)
-    p0=$(cpu_ticks "$running")
-    x0=$(cpu_ticks "$wine_session_xvfb_pid")
-    w0=$(cpu_ticks "$server")
-    sleep "$measured"
-    p1=$(cpu_ticks "$running")
-    x1=$(cpu_ticks "$wine_session_xvfb_pid")
-    w1=$(cpu_ticks "$server")
-    t1=$(date +%s.%N)
-    import -display "$DISPLAY" -window root "$out/$name.png" 2>/dev/null || true
+    measure_cpu "$running" "$server" "$measured" "$out/$name.png"
     kill "$running" 2>/dev/null || true
     wait "$running" 2>/dev/null || true
     running=""
-    awk -v n="$name" -v p=$((p1 - p0)) -v x=$((x1 - x0)) -v w=$((w1 - w0)) \
-        -v hz="$clock_ticks" -v t0="$t0" -v t1="$t1" 'BEGIN {
-        span = t1 - t0
+    awk -v n="$name" -v p="$cpu_program" -v x="$cpu_xvfb" -v w="$cpu_server" \
+        -v hz="$clock_ticks" -v span="$cpu_span" 'BEGIN {
         printf "%-14s program %.3f s/s  Xvfb %.3f s/s  wineserver %.3f s/s  together %.3f s/s  over %.1f s\n",
             n, p / hz / span, x / hz / span, w / hz / span, (p + x + w) / hz / span, span
     }'

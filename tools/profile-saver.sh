@@ -68,23 +68,12 @@ profile() { # name count loops view3D   (with build, saver, label and out set)
     fi
     local server
     server=$(server_pid)
-    local s0 x0 w0 s1 x1 w1 t0 t1
-    t0=$(date +%s.%N)
-    s0=$(cpu_ticks "$saver_pid")
-    x0=$(cpu_ticks "$wine_session_xvfb_pid")
-    w0=$(cpu_ticks "${server:-0}")
-    sleep "$measured"
-    s1=$(cpu_ticks "$saver_pid")
-    x1=$(cpu_ticks "$wine_session_xvfb_pid")
-    w1=$(cpu_ticks "${server:-0}")
-    t1=$(date +%s.%N)
-    import -display "$DISPLAY" -window root "$out/$name.png" 2>/dev/null || true
+    measure_cpu "$saver_pid" "${server:-0}" "$measured" "$out/$name.png"
     kill "$saver_pid" 2>/dev/null || true
     wait "$saver_pid" 2>/dev/null || true
     saver_pid=""
-    awk -v b="$label" -v n="$name" -v c="$2" -v l="$3" -v v="$4" -v s=$((s1 - s0)) -v x=$((x1 - x0)) \
-        -v w=$((w1 - w0)) -v hz="$clock_ticks" -v t0="$t0" -v t1="$t1" 'BEGIN {
-        span = t1 - t0
+    awk -v b="$label" -v n="$name" -v c="$2" -v l="$3" -v v="$4" -v s="$cpu_program" \
+        -v x="$cpu_xvfb" -v w="$cpu_server" -v hz="$clock_ticks" -v span="$cpu_span" 'BEGIN {
         printf "%-8s %-6s count %2d loops %2d %-6s  saver %.3f s/s (%.1f ms CPU per 40 ms)  Xvfb %.3f s/s  wineserver %.3f s/s  over %.1f s\n",
             b, n, c, l, (v ? "tilted" : "flat"), s / hz / span, 40 * s / hz / span, x / hz / span,
             w / hz / span, span

@@ -73,6 +73,17 @@ chown "$user" "$home/.xscreensaver"
 as_user() {
     runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" PATH="$PATH" "$@"
 }
+# The pid of the hack the daemon runs, once it runs (empty after 5 s without one).
+wait_for_hack() {
+    local pid=""
+    for _ in $(seq 50); do
+        pid=$(pgrep -u "$user" -f "^$hack" | head -1)
+        [ -n "$pid" ] && break
+        sleep 0.1
+    done
+    echo "$pid"
+}
+
 as_user xscreensaver --no-splash --verbose --log "$log" &
 daemon=$!
 for _ in $(seq 50); do
@@ -81,12 +92,7 @@ for _ in $(seq 50); do
 done
 as_user xscreensaver-command --activate >/dev/null || fail "--activate"
 
-hack_pid=""
-for _ in $(seq 50); do
-    hack_pid=$(pgrep -u "$user" -f "^$hack" | head -1)
-    [ -n "$hack_pid" ] && break
-    sleep 0.1
-done
+hack_pid=$(wait_for_hack)
 [ -n "$hack_pid" ] || fail "the daemon did not start the hack"
 # The innermost band keeps the full default colour #8000FF.
 shot="$stage/shot.png"
@@ -109,12 +115,7 @@ for _ in $(seq 100); do
 done
 grep -q "child pid $hack_pid (.*sinuet) exited normally with SIGTERM" "$log" ||
     fail "the daemon's log does not say the hack ended by SIGTERM"
-hack_pid=""
-for _ in $(seq 50); do
-    hack_pid=$(pgrep -u "$user" -f "^$hack" | head -1)
-    [ -n "$hack_pid" ] && break
-    sleep 0.1
-done
+hack_pid=$(wait_for_hack)
 [ -n "$hack_pid" ] || fail "no hack runs after --select"
 
 as_user xscreensaver-command --deactivate >/dev/null || fail "--deactivate"
