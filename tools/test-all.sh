@@ -46,11 +46,12 @@ fi
 # ---- aarch64 Linux under qemu-user -------------------------------------------------------
 # The platform-free core must build for any CPU with the same doubles: its unit suite passes
 # there and the golden traces and digests are byte-identical to the x86 ones. Only the
-# core, its unit tests and sinuet-trace are built.
+# core, its unit tests (the Linux hack's platform-free parts among them) and sinuet-trace
+# are built.
 echo "== aarch64 cross build of the core, its unit tests and sinuet-trace, run under qemu"
 cmake --preset aarch64 -B "$build/aarch64" >/dev/null
 cmake --build "$build/aarch64" --target animation_core_test framework_rules_test \
-    settings_bytes_test long_run_test sinuet-trace
+    settings_bytes_test long_run_test hack_core_test sinuet-trace
 ctest --test-dir "$build/aarch64" --output-on-failure -j 2 --no-tests=error
 # ---- end of aarch64 ------------------------------------------------------------------------
 
