@@ -8,6 +8,7 @@ if [ "${SINUET_WINE_ARCH:-win32}" = win64 ]; then
     export WINEARCH=win64
 else
     export WINEPREFIX="${WINEPREFIX:-$here/build/windows/wineprefix}"
+    export WINEARCH=win32
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"

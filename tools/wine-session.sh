@@ -2,9 +2,8 @@
 # persistent wineserver, with the prefix inside the build tree, shared by everything the
 # script runs.
 #   wine_session_start BUILD_DIR [win64]
-#                        exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, and with
-#                        win64 WINEARCH=win64 (a prefix for the x86_64 build; without it Wine
-#                        picks the prefix's kind, as the 32-bit build has always had it);
+#                        exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES and
+#                        WINEARCH (win32, or win64 for the x86_64 build's prefix);
 #                        starts Xvfb unless this session's display already runs, so a 64-bit
 #                        prefix can join the display of a 32-bit one (each keeps its server)
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
@@ -41,10 +40,13 @@ wine_session_start() {
     mkdir -p "$build_dir"
     export WINEPREFIX
     WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
-    if [ "${2:-}" = win64 ]; then
-        export WINEARCH=win64
-    else
-        unset WINEARCH
+    # The 32-bit build runs in a 32-bit prefix, as on 32-bit Windows (with wine64 installed
+    # Wine would otherwise make a WoW64 one); the x86_64 build in a 64-bit one. A prefix of
+    # the other kind, left in the build tree by an older session, is made anew: all in it
+    # belongs to the tests.
+    export WINEARCH=${2:-win32}
+    if [ -f "$WINEPREFIX/system.reg" ] && ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+        rm -rf "$WINEPREFIX"
     fi
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
