@@ -92,14 +92,7 @@ wine_session_stop_wine
 wine_session_start "$build/windows64" win64
 ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
 
-# ---- Release package and README pictures -------------------------------------------------
-# The release workflow's steps (with the build root of this run): the Release cross build,
-# the ZIP and its checksum, and ctest's check of each package.
-echo "== release package"
-cmake --preset release -B "$build/release" >/dev/null
-cmake --build "$build/release"
-ctest --test-dir "$build/release" --output-on-failure --no-tests=error
-
+# ---- README pictures and release packages ------------------------------------------------
 # The picture command, into a scratch folder. Each animation is 125 frames of 40 ms; a
 # frame the same as the one before is merged into it, so an animation that really moves
 # keeps nearly all of its frames.
@@ -121,3 +114,10 @@ for png in preview:152x112 dialog:382x460; do
     size=$(identify -format %wx%h "$pictures/${png%%:*}.png")
     [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
 done
+
+# The release workflow's steps (with the build root of this run): the Release cross build,
+# the ZIP and its checksum, and ctest's check of each package.
+echo "== release package"
+cmake --preset release -B "$build/release" >/dev/null
+cmake --build "$build/release"
+ctest --test-dir "$build/release" --output-on-failure --no-tests=error
