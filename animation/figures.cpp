@@ -7,8 +7,6 @@
 #include <cmath>
 #include <ctime>
 
-FigureState figureState = {1, {0, 0, 0, 0}, 0, 0, 0.0, 0.0, {}, {}, {}, {}, {}, nullptr};
-
 static const double SWING = 6.283185308;               // amplitude: two full turns
 static const double PHASE_RATE = 0.052359877566666664; // 6.283185308 / 120 per loop and second
 static const double TICK_SECONDS = 0.04;
@@ -20,6 +18,11 @@ static uint32_t fixedSeed = 0;
 void UseFixedSeed(uint32_t seed) {
     fixedSeedGiven = 1;
     fixedSeed = seed;
+}
+
+FigureState FreshFigures(ClientRect clientRect) {
+    FigureState f = {1, clientRect, 0, 0, 0.0, 0.0, {}, {}, {}, {}, {}, nullptr};
+    return f;
 }
 
 int32_t FigureCount() {
@@ -49,10 +52,22 @@ static int32_t BandEdge(double startRadius, double span, int32_t k, int32_t coun
     return edge < 0 ? -edge : edge;
 }
 
-void SetUpFigures() {
-    FigureState &f = figureState;
-    const int32_t count = FigureCount();
+void SetUpFigures(FigureState &f) {
     SeedRandom(fixedSeedGiven ? fixedSeed : static_cast<uint32_t>(std::time(nullptr)));
+    SetUpFurtherFigures(f);
+}
+
+void SetUpPictures(FigureState *pictures, int32_t count) {
+    if (count > 0) {
+        SetUpFigures(pictures[0]);
+    }
+    for (int32_t n = 1; n < count; ++n) {
+        SetUpFurtherFigures(pictures[n]);
+    }
+}
+
+void SetUpFurtherFigures(FigureState &f) {
+    const int32_t count = FigureCount();
     for (int32_t i = 0; i < count; ++i) {
         f.phase[i] = PhaseOf(NextRandom());
         f.prevAngle[i] = std::sin(f.phase[i]) * SWING;
@@ -74,14 +89,12 @@ void SetUpFigures() {
     f.firstTick = 0;
 }
 
-void UpdateAngle(int32_t i) {
-    FigureState &f = figureState;
+void UpdateAngle(FigureState &f, int32_t i) {
     const double loops = static_cast<double>(saverSettings.loopsPerMinute);
     f.angle[i] = std::sin(((loops * f.clock) * PHASE_RATE) + f.phase[i]) * SWING;
 }
 
-void FinishTick() {
-    FigureState &f = figureState;
+void FinishTick(FigureState &f) {
     f.clock = f.clock + TICK_SECONDS;
     if (f.clock >= CLOCK_WRAP) {
         f.clock = 0.0;

@@ -24,8 +24,6 @@ struct FigureState {
     void *frogBitmap; // the frog picture's bitmap handle in the Windows build
 };
 
-extern FigureState figureState;
-
 // Pseudo-random integers uniform over 0..32767.
 void SeedRandom(uint32_t seed);
 int32_t NextRandom();
@@ -34,6 +32,10 @@ int32_t NextRandom();
 // been called, with the given seed (tests and sinuet-trace repeat a run with it).
 void UseFixedSeed(uint32_t seed);
 
+// A record as it is before its first tick: every field zero but firstTick, with the given
+// client rectangle.
+FigureState FreshFigures(ClientRect clientRect);
+
 // A figure's phase from the random integer r (0..32767): a whole number 0..60.
 double PhaseOf(int32_t r);
 
@@ -41,6 +43,14 @@ double PhaseOf(int32_t r);
 // nor above MAX_FIGURES.
 int32_t FigureCount();
 
-void SetUpFigures();
-void UpdateAngle(int32_t i);
-void FinishTick();
+// Each procedure works on the record it is given; the settings are the process's.
+// SetUpFigures seeds the generator, then sets the figures of one picture up.
+void SetUpFigures(FigureState &f);
+// The same without seeding: a further picture's phases come next from the generator, so
+// the first picture of several gets the phases a single picture gets from the same seed.
+void SetUpFurtherFigures(FigureState &f);
+// Sets up several pictures from one seeding: the first as SetUpFigures does, the others
+// as SetUpFurtherFigures, in order.
+void SetUpPictures(FigureState *pictures, int32_t count);
+void UpdateAngle(FigureState &f, int32_t i);
+void FinishTick(FigureState &f);

@@ -25,6 +25,6 @@ TiltedView TiltedViewOf(int32_t width, int32_t height) {
     return view;
 }
 
-ProjectedPoint ProjectTilted(double x, double y) {
-    return ProjectInView(TiltedViewOf(figureState.width, figureState.height), x, y);
+ProjectedPoint ProjectTilted(const FigureState &f, double x, double y) {
+    return ProjectInView(TiltedViewOf(f.width, f.height), x, y);
 }

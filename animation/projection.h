@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+struct FigureState;
+
 struct ProjectedPoint {
     double x;
     double y;
@@ -32,5 +34,5 @@ inline ProjectedPoint ProjectInView(const TiltedView &view, double x, double y) 
     return p;
 }
 
-// The projection in the current window (figureState's width and height).
-ProjectedPoint ProjectTilted(double x, double y);
+// The projection in the record's window (its width and height).
+ProjectedPoint ProjectTilted(const FigureState &f, double x, double y);

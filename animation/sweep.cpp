@@ -56,8 +56,7 @@ static int InsideCullLimits(const SweepFrame &frame, double x1, double y1) {
     return x1 < frame.limitX && y1 < frame.limitY && x1 > -1.0 && y1 > -1.0 ? 1 : 0;
 }
 
-SweepFrame CurrentFrame() {
-    const FigureState &f = figureState;
+SweepFrame FrameOf(const FigureState &f) {
     SweepFrame frame;
     frame.cx = static_cast<double>(f.width / 2);
     frame.cy = static_cast<double>(f.height / 2);
@@ -68,8 +67,8 @@ SweepFrame CurrentFrame() {
     return frame;
 }
 
-int PassesCull(double x1, double y1) {
-    return InsideCullLimits(CurrentFrame(), x1, y1);
+int PassesCull(const FigureState &f, double x1, double y1) {
+    return InsideCullLimits(FrameOf(f), x1, y1);
 }
 
 // The point at radius r along the direction (-s, k) from the centre, projected in the
@@ -147,8 +146,8 @@ uint32_t BandColor(int32_t i) {
     return result;
 }
 
-void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, int32_t i) {
-    const FigureState &f = figureState;
+void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, const FigureState &f,
+                       int32_t i) {
     const SweepView &view = frame.tilted ? TILTED_VIEW : FLAT_VIEW;
     const double angle = f.angle[i];
 
@@ -189,6 +188,6 @@ void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, i
     context.deletePen(context.target, bandPen);
 }
 
-void DrawFigure(const DrawingContext &context, int32_t i) {
-    DrawFigureInFrame(context, CurrentFrame(), i);
+void DrawFigure(const DrawingContext &context, const FigureState &f, int32_t i) {
+    DrawFigureInFrame(context, FrameOf(f), f, i);
 }

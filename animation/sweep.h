@@ -3,6 +3,7 @@
 #pragma once
 
 #include "drawing_context.h"
+#include "figures.h"
 #include "projection.h"
 
 #include <cstdint>
@@ -14,8 +15,8 @@ extern const double ERASE_LAG; // 2.4
 uint32_t BandColor(int32_t i);
 
 // The cull test on a segment's inner point: strictly inside (-1, width + 1) and
-// (-1, height + 1); a point that is not a number fails.
-int PassesCull(double x1, double y1);
+// (-1, height + 1) of the record's window; a point that is not a number fails.
+int PassesCull(const FigureState &f, double x1, double y1);
 
 // An outer point's coordinate as the line call takes it: truncated toward zero, clamped
 // to the 32-bit range (an infinity too); a value that is not a number gives 0.
@@ -30,11 +31,12 @@ struct SweepFrame {
     TiltedView view;
 };
 
-// The frame of figureState's window and the view setting.
-SweepFrame CurrentFrame();
+// The frame of the record's window and the view setting.
+SweepFrame FrameOf(const FigureState &f);
 
-// Draws figure i's change since the previous tick in the given frame.
-void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, int32_t i);
+// Draws figure i's change since the previous tick in the given frame, the record's frame.
+void DrawFigureInFrame(const DrawingContext &context, const SweepFrame &frame, const FigureState &f,
+                       int32_t i);
 
-// The same in the current frame.
-void DrawFigure(const DrawingContext &context, int32_t i);
+// The same in the record's frame.
+void DrawFigure(const DrawingContext &context, const FigureState &f, int32_t i);

@@ -5,13 +5,13 @@
 #include "settings.h"
 #include "sweep.h"
 
-int FrogDueThisTick() {
-    return saverSettings.showFrog == 1 && figureState.clock == 0.04 ? 1 : 0;
+int FrogDueThisTick(const FigureState &f) {
+    return saverSettings.showFrog == 1 && f.clock == 0.04 ? 1 : 0;
 }
 
-FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight) {
-    const int32_t width = figureState.width;
-    const int32_t height = figureState.height;
+FrogPlacement PlaceFrog(const FigureState &f, int32_t bmWidth, int32_t bmHeight) {
+    const int32_t width = f.width;
+    const int32_t height = f.height;
     const int32_t lift = saverSettings.view3D == 1 ? height / 4 : 0;
     FrogPlacement place;
     place.x = width / 2 - bmWidth / 2;
@@ -19,13 +19,13 @@ FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight) {
     return place;
 }
 
-void DrawFigures(const DrawingContext &context) {
+void DrawFigures(const DrawingContext &context, FigureState &f) {
     const int32_t count = FigureCount();
     for (int32_t i = 0; i < count; ++i) {
-        UpdateAngle(i);
+        UpdateAngle(f, i);
     }
-    const SweepFrame frame = CurrentFrame();
+    const SweepFrame frame = FrameOf(f);
     for (int32_t i = 0; i < count; ++i) {
-        DrawFigureInFrame(context, frame, i);
+        DrawFigureInFrame(context, frame, f, i);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawing_context.h"
+#include "figures.h"
 
 #include <cstdint>
 
@@ -11,13 +12,13 @@ struct FrogPlacement {
 };
 
 // Whether this tick copies the frog picture: shown, and the clock at exactly 0.04.
-int FrogDueThisTick();
+int FrogDueThisTick(const FigureState &f);
 
 // Top-left corner of a picture of the given size: centred, raised by a quarter of the
 // height in the tilted view.
-FrogPlacement PlaceFrog(int32_t bmWidth, int32_t bmHeight);
+FrogPlacement PlaceFrog(const FigureState &f, int32_t bmWidth, int32_t bmHeight);
 
-// UpdateAngle(i) for every figure, then DrawFigure(context, i) for every figure, in
+// UpdateAngle(f, i) for every figure, then DrawFigure(context, f, i) for every figure, in
 // ascending order. A figure's drawing reads only its own angles, so this draws exactly
 // what updating and drawing one figure after the other draws.
-void DrawFigures(const DrawingContext &context);
+void DrawFigures(const DrawingContext &context, FigureState &f);

@@ -29,8 +29,7 @@ void ClearTickAngles(TickAngles &angles) {
     angles.passes.clear();
 }
 
-void CollectTickAngles(TickAngles &out) {
-    const FigureState &f = figureState;
+void CollectTickAngles(FigureState &f, TickAngles &out) {
     const int32_t tilted = saverSettings.view3D == 1 ? 1 : 0;
     const int32_t stepFactor = tilted ? 3 : 1;
     const int32_t bandInset = tilted ? 4 : 2;
@@ -39,7 +38,7 @@ void CollectTickAngles(TickAngles &out) {
     const double loops = static_cast<double>(saverSettings.loopsPerMinute);
     for (int32_t i = 0; i < FigureCount(); ++i) {
         out.motion.push_back(((loops * f.clock) * PHASE_RATE) + f.phase[i]);
-        UpdateAngle(i);
+        UpdateAngle(f, i);
         const double angle = f.angle[i];
         const double d = angle - f.prevAngle[i];
         const double p = static_cast<double>(stepFactor * f.outerRadius[i]) * d;
@@ -53,20 +52,20 @@ void CollectTickAngles(TickAngles &out) {
     }
 }
 
-void ExpectedSegments(const TickAngles &angles, std::vector<int32_t> &out) {
+void ExpectedSegments(const FigureState &f, const TickAngles &angles, std::vector<int32_t> &out) {
     out.clear();
-    const double cx = static_cast<double>(figureState.width / 2);
-    const double cy = static_cast<double>(figureState.height / 2);
+    const double cx = static_cast<double>(f.width / 2);
+    const double cy = static_cast<double>(f.height / 2);
     for (const TickPass &pass : angles.passes) {
         for (int32_t n = 0; n < pass.count; ++n) {
             const double theta = angles.segment[static_cast<size_t>(pass.first + n)];
             ProjectedPoint inner = {cx - pass.r1 * std::sin(theta), cy + pass.r1 * std::cos(theta)};
             ProjectedPoint outer = {cx - pass.r2 * std::sin(theta), cy + pass.r2 * std::cos(theta)};
             if (saverSettings.view3D == 1) {
-                inner = ProjectTilted(inner.x, inner.y);
-                outer = ProjectTilted(outer.x, outer.y);
+                inner = ProjectTilted(f, inner.x, inner.y);
+                outer = ProjectTilted(f, outer.x, outer.y);
             }
-            if (PassesCull(inner.x, inner.y)) {
+            if (PassesCull(f, inner.x, inner.y)) {
                 out.push_back(static_cast<int32_t>(inner.x));
                 out.push_back(static_cast<int32_t>(inner.y));
                 out.push_back(OuterCoordinate(outer.x));

@@ -2,6 +2,8 @@
 // against which the tick is measured.
 #pragma once
 
+#include "figures.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -23,7 +25,7 @@ struct TickAngles {
 // Appends the angles of the next tick, from the figure state as it stands (set up, clock
 // not yet advanced). It calls UpdateAngle for every figure, which the tick itself repeats
 // with the same result.
-void CollectTickAngles(TickAngles &out);
+void CollectTickAngles(FigureState &f, TickAngles &out);
 
 // Empties the lists and keeps their capacity.
 void ClearTickAngles(TickAngles &angles);
@@ -31,4 +33,4 @@ void ClearTickAngles(TickAngles &angles);
 // The lines the collected segments give by the sweep's rules (points, projection, cull):
 // move x, y, line x, y per drawn segment. Used once per benchmark to check that the
 // collected angles are the tick's own.
-void ExpectedSegments(const TickAngles &angles, std::vector<int32_t> &out);
+void ExpectedSegments(const FigureState &f, const TickAngles &angles, std::vector<int32_t> &out);

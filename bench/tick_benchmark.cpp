@@ -28,6 +28,8 @@
 static const int32_t WARM_UP_TICKS = 100;
 static const double BUDGET_SECONDS = 0.040;
 
+static FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 static PenHandle NullCreatePen(void *, int32_t, uint32_t) {
     return 1;
 }
@@ -57,19 +59,17 @@ __attribute__((noinline)) static void EvaluateFloor(const TickAngles &angles) {
 }
 
 static void RunCoreTick(const DrawingContext &context) {
-    int due = FrogDueThisTick();
+    int due = FrogDueThisTick(figureState);
     benchmark::DoNotOptimize(due);
-    DrawFigures(context);
-    FinishTick();
+    DrawFigures(context, figureState);
+    FinishTick(figureState);
 }
 
 static void SetUpRun(int32_t width, int32_t height, int32_t count, int32_t loops, int32_t tilted) {
     saverSettings = SaverSettings{count, loops, 1, 1, tilted, 0xFF0080};
-    figureState = FigureState{};
-    figureState.firstTick = 1;
-    figureState.clientRect = ClientRect{0, 0, width, height};
+    figureState = FreshFigures({0, 0, width, height});
     UseFixedSeed(20261208);
-    SetUpFigures();
+    SetUpFigures(figureState);
     for (int32_t n = 0; n < WARM_UP_TICKS; ++n) {
         RunCoreTick(NULL_CONTEXT);
     }
@@ -80,12 +80,12 @@ static void SetUpRun(int32_t width, int32_t height, int32_t count, int32_t loops
 static bool AnglesMatchTick() {
     const FigureState before = figureState;
     TickAngles angles;
-    CollectTickAngles(angles);
+    CollectTickAngles(figureState, angles);
     std::vector<int32_t> expected;
-    ExpectedSegments(angles, expected);
+    ExpectedSegments(figureState, angles, expected);
     figureState = before;
     DrawingRecorder recorder;
-    DrawFigures(RecordingContext(recorder));
+    DrawFigures(RecordingContext(recorder), figureState);
     figureState = before;
     std::vector<int32_t> drawn;
     for (const DrawCall &call : recorder.calls) {
@@ -121,7 +121,7 @@ static int32_t RunChunk(int32_t limit, TickAngles &angles, ChunkTimes &times) {
     ClearTickAngles(angles);
     int32_t ticks = 0;
     while (ticks < limit && (ticks == 0 || angles.segment.size() < CHUNK_SEGMENTS)) {
-        CollectTickAngles(angles);
+        CollectTickAngles(figureState, angles);
         RunCoreTick(NULL_CONTEXT);
         ++ticks;
     }

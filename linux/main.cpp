@@ -32,13 +32,12 @@ bool ResolveColor(Display *display, const TargetWindow &target, HackOptions &opt
     return true;
 }
 
-void StartAnimation(const HackOptions &options, const TargetWindow &target) {
+FigureState StartAnimation(const HackOptions &options, const TargetWindow &target) {
     saverSettings = options.settings;
     if (options.seedGiven) {
         UseFixedSeed(options.seed);
     }
-    figureState.clientRect = {0, 0, target.width, target.height};
-    figureState.firstTick = 1;
+    return FreshFigures({0, 0, target.width, target.height});
 }
 } // namespace
 
@@ -68,12 +67,12 @@ int main(int argc, char **argv) {
         XCloseDisplay(display);
         return 1;
     }
-    StartAnimation(options, target);
+    FigureState figures = StartAnimation(options, target);
     X11Painter painter;
     OpenPainter(painter, display, target);
     ResetBacking(painter);
     XImage *frog = MakeFrogImage(painter);
-    const LoopEnd end = RunTickLoop(painter, frog);
+    const LoopEnd end = RunTickLoop(painter, figures, frog);
     if (frog != nullptr) {
         XDestroyImage(frog);
     }

@@ -42,11 +42,11 @@ int WaitUntil(Display *display, int64_t deadline) {
 }
 
 // Handles every queued event; KEEP_RUNNING unless one of them ends the hack.
-EventResult DrainEvents(X11Painter &painter) {
+EventResult DrainEvents(X11Painter &painter, FigureState &figures) {
     while (XPending(painter.display) > 0) {
         XEvent event;
         XNextEvent(painter.display, &event);
-        const EventResult result = HandleWindowEvent(painter, event);
+        const EventResult result = HandleWindowEvent(painter, figures, event);
         if (result != KEEP_RUNNING) {
             return result;
         }
@@ -55,24 +55,24 @@ EventResult DrainEvents(X11Painter &painter) {
 }
 } // namespace
 
-void RunTick(X11Painter &painter, XImage *frog) {
-    if (figureState.firstTick == 1) {
-        SetUpFigures();
+void RunTick(X11Painter &painter, FigureState &figures, XImage *frog) {
+    if (figures.firstTick == 1) {
+        SetUpFigures(figures);
     }
-    if (frog != nullptr && FrogDueThisTick()) {
-        const FrogPlacement place = PlaceFrog(frog->width, frog->height);
+    if (frog != nullptr && FrogDueThisTick(figures)) {
+        const FrogPlacement place = PlaceFrog(figures, frog->width, frog->height);
         DrawFrogImage(painter, frog, place.x, place.y);
         ForgetLastLine(painter.last);
     }
-    DrawFigures(X11DrawingContext(painter));
-    FinishTick();
+    DrawFigures(X11DrawingContext(painter), figures);
+    FinishTick(figures);
     XFlush(painter.display);
 }
 
-LoopEnd RunTickLoop(X11Painter &painter, XImage *frog) {
+LoopEnd RunTickLoop(X11Painter &painter, FigureState &figures, XImage *frog) {
     int64_t deadline = NowNs() + TICK_NS;
     for (;;) {
-        const EventResult events = DrainEvents(painter);
+        const EventResult events = DrainEvents(painter, figures);
         if (events == END_QUIETLY) {
             return {0, 0};
         }
@@ -90,7 +90,7 @@ LoopEnd RunTickLoop(X11Painter &painter, XImage *frog) {
         }
         const int64_t now = NowNs();
         if (now >= deadline) {
-            RunTick(painter, frog);
+            RunTick(painter, figures, frog);
             deadline = now - deadline > MAX_LAG_NS ? now + TICK_NS : deadline + TICK_NS;
         }
     }

@@ -2,6 +2,7 @@
 // between, until a signal, a vanished window or (on its own window) the user ends it.
 #pragma once
 
+#include "figures.h"
 #include "x11_painter.h"
 
 #include <X11/Xutil.h>
@@ -13,6 +14,6 @@ struct LoopEnd {
 
 // One tick as the saver draws it: set-up at the first tick, the frog when it is due,
 // every figure, then the clock's step.
-void RunTick(X11Painter &painter, XImage *frog);
+void RunTick(X11Painter &painter, FigureState &figures, XImage *frog);
 
-LoopEnd RunTickLoop(X11Painter &painter, XImage *frog);
+LoopEnd RunTickLoop(X11Painter &painter, FigureState &figures, XImage *frog);

@@ -9,20 +9,19 @@
 
 namespace {
 // The figures are set up for the new size at the next tick, on a cleared window.
-void Resize(X11Painter &painter, int32_t width, int32_t height) {
+void Resize(X11Painter &painter, FigureState &figures, int32_t width, int32_t height) {
     TargetWindow &target = *painter.target;
     target.width = width;
     target.height = height;
-    figureState.clientRect = {0, 0, width, height};
-    figureState.firstTick = 1;
+    figures = FreshFigures({0, 0, width, height});
     ResetBacking(painter);
 }
 
-EventResult OnConfigure(X11Painter &painter, const XConfigureEvent &event) {
+EventResult OnConfigure(X11Painter &painter, FigureState &figures, const XConfigureEvent &event) {
     const TargetWindow &target = *painter.target;
     if (event.window == target.window &&
         (event.width != target.width || event.height != target.height)) {
-        Resize(painter, event.width, event.height);
+        Resize(painter, figures, event.width, event.height);
     }
     return KEEP_RUNNING;
 }
@@ -42,13 +41,13 @@ EventResult OnClientMessage(X11Painter &painter, const XClientMessageEvent &even
 }
 } // namespace
 
-EventResult HandleWindowEvent(X11Painter &painter, XEvent &event) {
+EventResult HandleWindowEvent(X11Painter &painter, FigureState &figures, XEvent &event) {
     switch (event.type) {
         case Expose:
             RepairExposed(painter, event.xexpose);
             return KEEP_RUNNING;
         case ConfigureNotify:
-            return OnConfigure(painter, event.xconfigure);
+            return OnConfigure(painter, figures, event.xconfigure);
         case DestroyNotify:
             return event.xdestroywindow.window == painter.target->window ? END_WINDOW_GONE
                                                                          : KEEP_RUNNING;

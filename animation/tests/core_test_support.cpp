@@ -1,13 +1,13 @@
 #include "core_test_support.h"
 
+FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 void StartFresh(int32_t width, int32_t height, int32_t count, int32_t showFrog, int32_t view3D) {
     SetDefaultSettings(saverSettings);
     saverSettings.count = count;
     saverSettings.showFrog = showFrog;
     saverSettings.view3D = view3D;
-    figureState = FigureState{};
-    figureState.firstTick = 1;
-    figureState.clientRect = ClientRect{0, 0, width, height};
+    figureState = FreshFigures({0, 0, width, height});
     UseFixedSeed(12345);
 }
 

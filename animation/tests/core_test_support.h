@@ -1,5 +1,5 @@
-// Shared set-up for the core's unit tests: the process-wide records put back into their
-// state at process start, with chosen settings and client size.
+// Shared set-up for the core's unit tests: the settings and the tests' figure record put
+// back into their state at process start, with chosen settings and client size.
 #pragma once
 
 #include "drawing_recorder.h"
@@ -8,6 +8,9 @@
 
 #include <cstdint>
 #include <vector>
+
+// The figures the tests draw.
+extern FigureState figureState;
 
 // Defaults, then the given count and switches; the figures not yet set up, with the
 // client rectangle (0, 0, width, height).

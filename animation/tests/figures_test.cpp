@@ -13,7 +13,7 @@ using Edges = std::vector<int32_t>;
 
 Edges SetUpEdges(int32_t width, int32_t height, int32_t count, int32_t frog, int32_t view3D) {
     StartFresh(width, height, count, frog, view3D);
-    SetUpFigures();
+    SetUpFigures(figureState);
     return BandEdges();
 }
 
@@ -38,7 +38,7 @@ TEST(FigureRadii, FullScreen1920x1080) {
 // some are zero pixels wide.
 TEST(FigureRadii, PreviewBandsRunInward) {
     StartFresh(152, 112, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(figureState.maxRadius, 114.40338976964757);
     const int32_t inner[] = {121, 120, 119, 119, 118, 117, 117, 116, 115, 115};
     const int32_t outer[] = {120, 119, 119, 118, 117, 117, 116, 115, 115, 114};
@@ -57,7 +57,7 @@ TEST(FigureRadii, SingleBandAndNoBand) {
     EXPECT_EQ(SetUpEdges(640, 480, 1, 1, 0), (Edges{121, 420}));
     // No figures: the size, clock and maxRadius are still set up.
     StartFresh(640, 480, 0, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(figureState.width, 640);
     EXPECT_EQ(figureState.height, 480);
     EXPECT_EQ(figureState.clock, 0.04);
@@ -80,7 +80,7 @@ TEST(FigureRadii, NeighboursShareTheirEdge) {
 TEST(FigureRadii, SizeIsTheRectangleDifference) {
     StartFresh(0, 0, 10, 1, 0);
     figureState.clientRect = ClientRect{100, 50, 1124, 818};
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(figureState.width, 1024);
     EXPECT_EQ(figureState.height, 768);
     EXPECT_EQ(figureState.maxRadius, 660.0);
@@ -89,21 +89,21 @@ TEST(FigureRadii, SizeIsTheRectangleDifference) {
 // The squared diagonal is exact beyond 32 bits and unchanged where 32 bits suffice.
 TEST(FigureRadii, HugeClientAreasGiveTheTrueRadius) {
     StartFresh(32768, 32768, 10, 1, 0); // 2^31: one more than 32 bits hold
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(figureState.maxRadius, std::sqrt(536870912.0) + 20.0);
     StartFresh(100000, 60000, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(figureState.maxRadius, std::sqrt(3400000000.0) + 20.0);
     EXPECT_EQ(figureState.outerRadius[9], static_cast<int32_t>(std::sqrt(3400000000.0) + 20.0));
     StartFresh(INT32_MAX, INT32_MAX, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_NEAR(figureState.maxRadius, INT32_MAX / std::sqrt(2.0) + 20.0, 1.0);
     EXPECT_GT(figureState.outerRadius[9], 1500000000);
     // Largest sizes within 32 bits: the value the 32-bit formula gives.
     const int32_t sizes[][2] = {{46340, 1}, {32767, 32767}, {30000, 35000}, {152, 112}};
     for (const auto &size : sizes) {
         StartFresh(size[0], size[1], 1, 1, 0);
-        SetUpFigures();
+        SetUpFigures(figureState);
         const int32_t q = (size[0] * size[0] + size[1] * size[1]) / 4;
         EXPECT_EQ(figureState.maxRadius, std::sqrt(static_cast<double>(q)) + 20.0);
     }
@@ -126,7 +126,7 @@ TEST(FigurePhases, WholeNumbersFromTheRandomInteger) {
 TEST(FigurePhases, SetUpDrawsOneValuePerFigureInOrder) {
     StartFresh(1024, 768, 50, 1, 0);
     UseFixedSeed(777);
-    SetUpFigures();
+    SetUpFigures(figureState);
     SeedRandom(777);
     for (int i = 0; i < 50; ++i) {
         EXPECT_EQ(figureState.phase[i], PhaseOf(NextRandom())) << i;
@@ -137,12 +137,12 @@ TEST(FigurePhases, SetUpDrawsOneValuePerFigureInOrder) {
     std::memcpy(first, figureState.phase, sizeof first);
     StartFresh(1024, 768, 50, 1, 0);
     UseFixedSeed(777);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_EQ(std::memcmp(first, figureState.phase, sizeof first), 0);
     UseFixedSeed(778);
     StartFresh(1024, 768, 50, 1, 0);
     UseFixedSeed(778);
-    SetUpFigures();
+    SetUpFigures(figureState);
     EXPECT_NE(std::memcmp(first, figureState.phase, sizeof first), 0);
 }
 
@@ -155,7 +155,7 @@ TEST(FigurePhases, PhaseZeroStartsAtAngleZero) {
             break;
         }
     }
-    SetUpFigures();
+    SetUpFigures(figureState);
     ASSERT_EQ(figureState.phase[0], 0.0);
     EXPECT_EQ(figureState.prevAngle[0], 0.0);
 }
@@ -185,20 +185,20 @@ TEST(RandomGenerator, UniformOverFifteenBits) {
 // 120 / loopsPerMinute seconds of clock.
 TEST(MotionLaw, SwingsTwoTurnsEachWayWithThePeriodOfTheSpeed) {
     StartFresh(1024, 768, 1, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     figureState.phase[0] = 0.0;
     for (int32_t loops = 1; loops <= 10; ++loops) {
         saverSettings.loopsPerMinute = loops;
         const double period = 120.0 / loops;
         figureState.clock = period / 4; // a quarter period: the top of the swing
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         EXPECT_NEAR(figureState.angle[0], 6.283185308, 1e-9) << loops;
         EXPECT_LE(std::fabs(figureState.angle[0]), 6.283185308);
         figureState.clock = 3 * period / 4;
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         EXPECT_NEAR(figureState.angle[0], -6.283185308, 1e-9) << loops;
         figureState.clock = period;
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         EXPECT_NEAR(figureState.angle[0], 0.0, 1e-8) << loops;
     }
 }
@@ -206,11 +206,11 @@ TEST(MotionLaw, SwingsTwoTurnsEachWayWithThePeriodOfTheSpeed) {
 // The first tick computes at clock 0.04 and starts from the angle at clock 0.
 TEST(MotionLaw, FirstTickMovesFromClockZero) {
     StartFresh(1024, 768, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     for (int i = 0; i < 10; ++i) {
         const double atZero = std::sin(((2.0 * 0.0) * 0.052359877566666664) + figureState.phase[i]);
         EXPECT_EQ(figureState.prevAngle[i], atZero * 6.283185308);
-        UpdateAngle(i);
+        UpdateAngle(figureState, i);
         const double step = figureState.angle[i] - figureState.prevAngle[i];
         EXPECT_GT(std::fabs(step), 0.0);
         EXPECT_LT(std::fabs(step), 6.283185308 * 2.0 * 0.04 * 0.052359877566666664 * 1.0001);
@@ -221,11 +221,11 @@ TEST(MotionLaw, FirstTickMovesFromClockZero) {
 // the 90001st at 0.0, the 90002nd at 0.04; then the cycle repeats every 90001 ticks.
 TEST(AnimationClock, WrapsAfterThe90000thTick) {
     StartFresh(1024, 768, 0, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     std::vector<double> clockAt(180004);
     for (int tick = 1; tick <= 180003; ++tick) {
         clockAt[tick] = figureState.clock;
-        FinishTick();
+        FinishTick(figureState);
     }
     EXPECT_EQ(clockAt[1], 0.04);
     EXPECT_EQ(clockAt[2], 0.08);
@@ -248,18 +248,18 @@ TEST(AnimationClock, WrapsAfterThe90000thTick) {
 // exceeds whole periods, so the wrap makes no visible jump.
 TEST(AnimationClock, AnglesAreContinuousAcrossTheWrap) {
     StartFresh(1024, 768, 1, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     figureState.phase[0] = 1.0;
     for (int32_t loops = 1; loops <= 10; ++loops) {
         saverSettings.loopsPerMinute = loops;
         figureState.clock = 3600.0;
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         const double at3600 = figureState.angle[0];
         figureState.clock = 3599.999999997306;
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         const double last = figureState.angle[0];
         figureState.clock = 0.0;
-        UpdateAngle(0);
+        UpdateAngle(figureState, 0);
         const double afterWrap = figureState.angle[0];
         EXPECT_NEAR(afterWrap, at3600, 6.283185308 * 2.5e-7) << loops;
         EXPECT_NEAR(afterWrap, last, 6.283185308 * 2.6e-7) << loops;
@@ -268,15 +268,41 @@ TEST(AnimationClock, AnglesAreContinuousAcrossTheWrap) {
 
 TEST(AnimationClock, FinishTickKeepsTheAnglesDrawn) {
     StartFresh(1024, 768, 5, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     for (int i = 0; i < 5; ++i) {
-        UpdateAngle(i);
+        UpdateAngle(figureState, i);
     }
-    FinishTick();
+    FinishTick(figureState);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(figureState.prevAngle[i], figureState.angle[i]);
     }
     EXPECT_EQ(figureState.clock, 0.08);
+}
+
+// Several pictures from one seeding: the first gets a single picture's phases, each
+// further one the generator's next values; every picture has its own size and bands.
+TEST(SeveralPictures, FirstMatchesASinglePictureOthersContinueTheGenerator) {
+    StartFresh(1024, 768, 10, 1, 0);
+    SetUpFigures(figureState);
+    const FigureState single = figureState;
+    FigureState pictures[2] = {FreshFigures({0, 0, 1024, 768}), FreshFigures({0, 0, 800, 600})};
+    SetUpPictures(pictures, 2);
+    SeedRandom(12345);
+    for (int i = 0; i < 20; ++i) {
+        const FigureState &picture = pictures[i / 10];
+        EXPECT_EQ(picture.phase[i % 10], PhaseOf(NextRandom())) << i;
+    }
+    EXPECT_EQ(pictures[0].maxRadius, single.maxRadius);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(pictures[0].prevAngle[i], single.prevAngle[i]) << i;
+        EXPECT_EQ(pictures[0].innerRadius[i], single.innerRadius[i]) << i;
+        EXPECT_EQ(pictures[0].outerRadius[i], single.outerRadius[i]) << i;
+    }
+    EXPECT_EQ(pictures[1].width, 800);
+    EXPECT_EQ(pictures[1].maxRadius, 520.0);
+    EXPECT_EQ(pictures[1].firstTick, 0);
+    EXPECT_EQ(pictures[1].innerRadius[0], 121);
+    EXPECT_EQ(pictures[1].outerRadius[9], 520);
 }
 
 // Whatever the settings hold, the arrays are indexed within their bounds.

@@ -26,11 +26,11 @@ void ExpectDecimals(double value, double shown, double unit) {
 // The flat centre lands exactly a quarter of the height below the top.
 TEST(ProjectTilted, CentreMapsExactlyToAQuarterHeight) {
     Window(1024, 768);
-    ProjectedPoint p = ProjectTilted(512, 384);
+    ProjectedPoint p = ProjectTilted(figureState, 512, 384);
     EXPECT_EQ(p.x, 512.0);
     EXPECT_EQ(p.y, 192.0);
     Window(1920, 1080);
-    p = ProjectTilted(960, 540);
+    p = ProjectTilted(figureState, 960, 540);
     EXPECT_EQ(p.x, 960.0);
     EXPECT_EQ(p.y, 270.0);
 }
@@ -38,34 +38,34 @@ TEST(ProjectTilted, CentreMapsExactlyToAQuarterHeight) {
 TEST(ProjectTilted, CentreColumnKeepsItsX) {
     Window(1024, 768);
     for (double y = -500.0; y <= 1500.0; y += 7.25) {
-        EXPECT_EQ(ProjectTilted(512, y).x, 512.0) << y;
+        EXPECT_EQ(ProjectTilted(figureState, 512, y).x, 512.0) << y;
     }
 }
 
 TEST(ProjectTilted, PointsOfA1024x768Window) {
     Window(1024, 768);
-    ProjectedPoint p = ProjectTilted(512, 553);
+    ProjectedPoint p = ProjectTilted(figureState, 512, 553);
     ExpectDecimals(p.y, 295.19067, 1e-5);
     EXPECT_EQ(static_cast<int32_t>(p.y), 295);
-    p = ProjectTilted(512, 215);
+    p = ProjectTilted(figureState, 512, 215);
     ExpectDecimals(p.y, 107.33249, 1e-5);
     EXPECT_EQ(static_cast<int32_t>(p.y), 107);
-    p = ProjectTilted(681, 384);
+    p = ProjectTilted(figureState, 681, 384);
     ExpectDecimals(p.x, 753.75666, 1e-5);
     EXPECT_EQ(p.y, 192.0);
     EXPECT_EQ(static_cast<int32_t>(p.x), 753);
-    p = ProjectTilted(0, 0);
+    p = ProjectTilted(figureState, 0, 0);
     EXPECT_LE(p.x, -86.36384);
     EXPECT_GT(p.x, -86.36385);
     ExpectDecimals(p.y, 19.33463, 1e-5);
-    p = ProjectTilted(1024, 768);
+    p = ProjectTilted(figureState, 1024, 768);
     ExpectDecimals(p.x, 1455.89479, 1e-5);
     ExpectDecimals(p.y, 464.37264, 1e-5);
 }
 
 TEST(ProjectTilted, OddSizesShiftTheCentre) {
     Window(1023, 767);
-    const ProjectedPoint p = ProjectTilted(511, 383);
+    const ProjectedPoint p = ProjectTilted(figureState, 511, 383);
     ExpectDecimals(p.x, 510.28495, 1e-5);
     ExpectDecimals(p.y, 191.47488, 1e-5);
     EXPECT_EQ(static_cast<int32_t>(p.x), 510);
@@ -75,10 +75,10 @@ TEST(ProjectTilted, OddSizesShiftTheCentre) {
 // The window rectangle becomes a trapezoid from about 0.025 H (narrower) to 0.605 H.
 TEST(ProjectTilted, WindowBecomesATrapezoid) {
     Window(1024, 768);
-    const ProjectedPoint topLeft = ProjectTilted(0, 0);
-    const ProjectedPoint topRight = ProjectTilted(1024, 0);
-    const ProjectedPoint bottomLeft = ProjectTilted(0, 768);
-    const ProjectedPoint bottomRight = ProjectTilted(1024, 768);
+    const ProjectedPoint topLeft = ProjectTilted(figureState, 0, 0);
+    const ProjectedPoint topRight = ProjectTilted(figureState, 1024, 0);
+    const ProjectedPoint bottomLeft = ProjectTilted(figureState, 0, 768);
+    const ProjectedPoint bottomRight = ProjectTilted(figureState, 1024, 768);
     EXPECT_NEAR(topLeft.y / 768, 0.025, 0.001);
     EXPECT_EQ(topLeft.y, topRight.y);
     EXPECT_NEAR(bottomLeft.y / 768, 0.605, 0.001);
@@ -91,10 +91,10 @@ TEST(ProjectTilted, WindowBecomesATrapezoid) {
 // mirrored left to right.
 TEST(ProjectTilted, PointsBeyondTheVanishingLineAreMirroredAbove) {
     Window(1024, 768);
-    const ProjectedPoint left = ProjectTilted(100, 2200);
+    const ProjectedPoint left = ProjectTilted(figureState, 100, 2200);
     EXPECT_LT(left.y, 0.0);
     EXPECT_GT(left.x, 512.0);
-    const ProjectedPoint near = ProjectTilted(100, 2000);
+    const ProjectedPoint near = ProjectTilted(figureState, 100, 2000);
     EXPECT_GT(near.y, 768.0);
     EXPECT_LT(near.x, 512.0);
 }
@@ -105,13 +105,13 @@ TEST(ProjectTilted, VanishingLineGivesInfinitiesThatFailTheCull) {
     Window(1024, 768);
     const double y = (768.0 * 2.567) / 0.9397;
     ASSERT_EQ((768.0 * 2.567) - (y * 0.9397), 0.0); // the denominator is exactly zero
-    const ProjectedPoint centre = ProjectTilted(512, y);
+    const ProjectedPoint centre = ProjectTilted(figureState, 512, y);
     EXPECT_TRUE(std::isnan(centre.x));
     EXPECT_TRUE(std::isinf(centre.y));
-    const ProjectedPoint side = ProjectTilted(300, y);
+    const ProjectedPoint side = ProjectTilted(figureState, 300, y);
     EXPECT_TRUE(std::isinf(side.x));
-    EXPECT_FALSE(PassesCull(centre.x, centre.y));
-    EXPECT_FALSE(PassesCull(side.x, side.y));
+    EXPECT_FALSE(PassesCull(figureState, centre.x, centre.y));
+    EXPECT_FALSE(PassesCull(figureState, side.x, side.y));
     EXPECT_EQ(OuterCoordinate(centre.x), 0);
     EXPECT_EQ(OuterCoordinate(side.x), side.x > 0 ? INT32_MAX : INT32_MIN);
 }

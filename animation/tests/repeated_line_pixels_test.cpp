@@ -31,10 +31,10 @@ std::vector<std::vector<DrawCall>> RecordTicks(int32_t count, int32_t loops, int
     DrawingRecorder recorder;
     for (int32_t n = 0; n < TICKS; ++n) {
         if (figureState.firstTick == 1) {
-            SetUpFigures();
+            SetUpFigures(figureState);
         }
-        DrawFigures(RecordingContext(recorder));
-        FinishTick();
+        DrawFigures(RecordingContext(recorder), figureState);
+        FinishTick(figureState);
         ticks.push_back(recorder.calls);
         recorder.calls.clear();
     }

@@ -14,11 +14,11 @@ namespace {
 // A set-up 1024 x 768 screen of 10 figures with figure i at the given angles.
 DrawingRecorder DrawOne(int32_t view3D, int32_t i, double prevAngle, double angle) {
     StartFresh(1024, 768, 10, 1, view3D);
-    SetUpFigures();
+    SetUpFigures(figureState);
     figureState.prevAngle[i] = prevAngle;
     figureState.angle[i] = angle;
     DrawingRecorder recorder;
-    DrawFigure(RecordingContext(recorder), i);
+    DrawFigure(RecordingContext(recorder), figureState, i);
     return recorder;
 }
 
@@ -98,13 +98,13 @@ TEST(DrawFigure, OutermostBackwardFigureDrawsNothing) {
     EXPECT_TRUE(CallsOf(recorder, CALL_LINE).empty());
     // Its sweep has 35 steps: drawn on a larger window, each pass has 37 segments.
     StartFresh(4000, 4000, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     figureState.innerRadius[9] = 606;
     figureState.outerRadius[9] = 660;
     figureState.prevAngle[9] = 0.0;
     figureState.angle[9] = -0.05;
     DrawingRecorder large;
-    DrawFigure(RecordingContext(large), 9);
+    DrawFigure(RecordingContext(large), figureState, 9);
     EXPECT_EQ(SegmentsWithPen(large, 1).size(), 37u);
     EXPECT_EQ(SegmentsWithPen(large, 2).size(), 37u);
     // direction -1: the erasing pass near +2.35 rad, to the left of and above the centre.
@@ -175,24 +175,24 @@ TEST(BandColor, FadeDarkensTheOuterFigures) {
 TEST(CullTest, EdgesAreStrict) {
     figureState.width = 1024;
     figureState.height = 768;
-    EXPECT_FALSE(PassesCull(-1.0, 100.0));
-    EXPECT_TRUE(PassesCull(-0.5, 100.0));
-    EXPECT_TRUE(PassesCull(std::nextafter(-1.0, 0.0), 100.0));
-    EXPECT_TRUE(PassesCull(1024.9, 100.0));
-    EXPECT_FALSE(PassesCull(1025.0, 100.0));
-    EXPECT_TRUE(PassesCull(std::nextafter(1025.0, 0.0), 100.0));
-    EXPECT_FALSE(PassesCull(100.0, -1.0));
-    EXPECT_TRUE(PassesCull(100.0, -0.999));
-    EXPECT_TRUE(PassesCull(100.0, 768.9));
-    EXPECT_FALSE(PassesCull(100.0, 769.0));
+    EXPECT_FALSE(PassesCull(figureState, -1.0, 100.0));
+    EXPECT_TRUE(PassesCull(figureState, -0.5, 100.0));
+    EXPECT_TRUE(PassesCull(figureState, std::nextafter(-1.0, 0.0), 100.0));
+    EXPECT_TRUE(PassesCull(figureState, 1024.9, 100.0));
+    EXPECT_FALSE(PassesCull(figureState, 1025.0, 100.0));
+    EXPECT_TRUE(PassesCull(figureState, std::nextafter(1025.0, 0.0), 100.0));
+    EXPECT_FALSE(PassesCull(figureState, 100.0, -1.0));
+    EXPECT_TRUE(PassesCull(figureState, 100.0, -0.999));
+    EXPECT_TRUE(PassesCull(figureState, 100.0, 768.9));
+    EXPECT_FALSE(PassesCull(figureState, 100.0, 769.0));
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(PassesCull(nan, 100.0));
-    EXPECT_FALSE(PassesCull(100.0, nan));
-    EXPECT_FALSE(PassesCull(inf, 100.0));
-    EXPECT_FALSE(PassesCull(-inf, 100.0));
+    EXPECT_FALSE(PassesCull(figureState, nan, 100.0));
+    EXPECT_FALSE(PassesCull(figureState, 100.0, nan));
+    EXPECT_FALSE(PassesCull(figureState, inf, 100.0));
+    EXPECT_FALSE(PassesCull(figureState, -inf, 100.0));
     figureState.width = INT32_MAX; // width + 1 must not overflow
-    EXPECT_TRUE(PassesCull(2147483647.5, 100.0));
+    EXPECT_TRUE(PassesCull(figureState, 2147483647.5, 100.0));
 }
 
 // The cull test within DrawFigure: at angle 0 the inner point lies straight below the
@@ -200,13 +200,13 @@ TEST(CullTest, EdgesAreStrict) {
 TEST(CullTest, InnerPointOnTheEdgeIsNotDrawn) {
     const auto bandSegments = [](double angle, int32_t innerRadius) {
         StartFresh(100, 100, 1, 0, 0);
-        SetUpFigures();
+        SetUpFigures(figureState);
         figureState.prevAngle[0] = angle;
         figureState.angle[0] = angle;
         figureState.innerRadius[0] = innerRadius; // band inner point at innerRadius + 2
         figureState.outerRadius[0] = 300;
         DrawingRecorder recorder;
-        DrawFigure(RecordingContext(recorder), 0);
+        DrawFigure(RecordingContext(recorder), figureState, 0);
         return SegmentsWithPen(recorder, 1);
     };
     EXPECT_TRUE(bandSegments(0.0, 49).empty());         // y1 = 50 + 51 = height + 1
@@ -241,15 +241,15 @@ TEST(OuterCoordinate, TruncatesAndClampsToThirtyTwoBits) {
 // is inside are still drawn, with the outer point clamped.
 TEST(OuterCoordinate, WideTiltedWindowStillDrawsTheBand) {
     StartFresh(5000, 1000, 1, 0, 1);
-    SetUpFigures();
+    SetUpFigures(figureState);
     figureState.prevAngle[0] = 0.0;
     figureState.angle[0] = 0.0;
     DrawingRecorder recorder;
-    DrawFigure(RecordingContext(recorder), 0);
+    DrawFigure(RecordingContext(recorder), figureState, 0);
     const std::vector<Segment> band = SegmentsWithPen(recorder, 1);
     ASSERT_FALSE(band.empty());
     const ProjectedPoint outer =
-        ProjectTilted(2500.0 - (figureState.outerRadius[0] - 4) * std::sin(0.15),
+        ProjectTilted(figureState, 2500.0 - (figureState.outerRadius[0] - 4) * std::sin(0.15),
                       500.0 + (figureState.outerRadius[0] - 4) * std::cos(0.15));
     EXPECT_LT(outer.y, 0.0); // beyond the vanishing line: mirrored above the window
     EXPECT_EQ(band[0].x2, OuterCoordinate(outer.x));
@@ -263,16 +263,16 @@ TEST(PenLifetime, NothingLeaksOverManyTicks) {
     saverSettings.loopsPerMinute = 10;
     DrawingRecorder recorder;
     const DrawingContext context = RecordingContext(recorder);
-    SetUpFigures();
+    SetUpFigures(figureState);
     int32_t created = 0;
     for (int tick = 0; tick < 300; ++tick) {
         for (int32_t i = 0; i < 50; ++i) {
-            UpdateAngle(i);
-            DrawFigure(context, i);
+            UpdateAngle(figureState, i);
+            DrawFigure(context, figureState, i);
             ASSERT_EQ(recorder.livePens.size(), 1u);
             ASSERT_EQ(*recorder.livePens.begin(), recorder.selected);
         }
-        FinishTick();
+        FinishTick(figureState);
         created += static_cast<int32_t>(CallsOf(recorder, CALL_PEN).size());
         recorder.calls.clear();
     }

@@ -12,8 +12,8 @@ namespace {
 
 FrogPlacement FrogAt(int32_t width, int32_t height, int32_t view3D) {
     StartFresh(width, height, 10, 1, view3D);
-    SetUpFigures();
-    return PlaceFrog(188, 149);
+    SetUpFigures(figureState);
+    return PlaceFrog(figureState, 188, 149);
 }
 
 TEST(PlaceFrog, CentredAndRaisedInTheTiltedView) {
@@ -34,8 +34,8 @@ TEST(PlaceFrog, CentredAndRaisedInTheTiltedView) {
 // Each division truncates on its own: odd sizes lose their halves separately.
 TEST(PlaceFrog, DivisionsTruncateSeparately) {
     StartFresh(1023, 767, 10, 1, 1);
-    SetUpFigures();
-    const FrogPlacement place = PlaceFrog(189, 151);
+    SetUpFigures(figureState);
+    const FrogPlacement place = PlaceFrog(figureState, 189, 151);
     EXPECT_EQ(place.x, 511 - 94);
     EXPECT_EQ(place.y, 383 - 75 - 191);
 }
@@ -45,13 +45,13 @@ TEST(PlaceFrog, DivisionsTruncateSeparately) {
 TEST(FrogDue, FirstTickAndSecondTickAfterTheWrap) {
     for (int32_t showFrog : {1, 0}) {
         StartFresh(1024, 768, 0, showFrog, 0);
-        SetUpFigures();
+        SetUpFigures(figureState);
         std::vector<int> due;
         for (int tick = 1; tick <= 90002; ++tick) {
-            if (FrogDueThisTick()) {
+            if (FrogDueThisTick(figureState)) {
                 due.push_back(tick);
             }
-            FinishTick();
+            FinishTick(figureState);
         }
         if (showFrog == 1) {
             EXPECT_EQ(due, (std::vector<int>{1, 90002}));
@@ -65,9 +65,9 @@ TEST(FrogDue, FirstTickAndSecondTickAfterTheWrap) {
 // and keeps every figure's pen sequence.
 TEST(DrawFigures, EveryFigureInOrderWithItsOwnPens) {
     StartFresh(1024, 768, 10, 1, 0);
-    SetUpFigures();
+    SetUpFigures(figureState);
     DrawingRecorder recorder;
-    DrawFigures(RecordingContext(recorder));
+    DrawFigures(RecordingContext(recorder), figureState);
     const std::vector<DrawCall> pens = CallsOf(recorder, CALL_PEN);
     ASSERT_EQ(pens.size(), 20u);
     for (int32_t i = 0; i < 10; ++i) {
@@ -95,12 +95,12 @@ TEST(DrawFigures, PreviewWithFrogDrawsNoSegment) {
         for (int32_t showFrog : {1, 0}) {
             StartFresh(152, 112, 10, showFrog, view3D);
             saverSettings.loopsPerMinute = 10;
-            SetUpFigures();
+            SetUpFigures(figureState);
             DrawingRecorder recorder;
             size_t lines = 0;
             for (int tick = 0; tick < 300; ++tick) { // a whole period at 10 loops
-                DrawFigures(RecordingContext(recorder));
-                FinishTick();
+                DrawFigures(RecordingContext(recorder), figureState);
+                FinishTick(figureState);
                 lines += CallsOf(recorder, CALL_LINE).size();
                 recorder.calls.clear();
             }

@@ -13,6 +13,9 @@ namespace {
 const UINT_PTR TICK_TIMER = 207;
 const UINT TICK_PERIOD_MS = 40;
 
+// The figures drawn on the saver window.
+FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 HBITMAP FrogBitmap() {
     return static_cast<HBITMAP>(figureState.frogBitmap);
 }
@@ -48,8 +51,8 @@ void DrawFrog(HDC context) {
         return;
     HDC memory = CreateCompatibleDC(context);
     HGDIOBJ previous = SelectObject(memory, FrogBitmap());
-    if (FrogDueThisTick()) {
-        FrogPlacement place = PlaceFrog(picture.bmWidth, picture.bmHeight);
+    if (FrogDueThisTick(figureState)) {
+        FrogPlacement place = PlaceFrog(figureState, picture.bmWidth, picture.bmHeight);
         BitBlt(context, place.x, place.y, picture.bmWidth, picture.bmHeight, memory, 0, 0, SRCCOPY);
     }
     SelectObject(memory, previous);
@@ -58,12 +61,12 @@ void DrawFrog(HDC context) {
 
 void OnTick(HWND window) {
     if (figureState.firstTick == 1)
-        SetUpFigures();
+        SetUpFigures(figureState);
     HDC context = GetDC(window);
     DrawFrog(context);
     GdiTarget target = {context, {}};
-    DrawFigures(GdiDrawingContext(target));
-    FinishTick();
+    DrawFigures(GdiDrawingContext(target), figureState);
+    FinishTick(figureState);
     ReleaseDC(window, context);
 }
 } // namespace

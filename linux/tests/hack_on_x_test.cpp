@@ -131,16 +131,17 @@ uint32_t ReferenceToRgb(uint32_t bgr) {
 }
 
 // The core's figures for the given window and settings.
-void SetUpCore(int width, int height, int count, int view3D) {
+FigureState SetUpCore(int width, int height, int count, int view3D) {
     SetDefaultSettings(saverSettings);
     saverSettings.count = count;
     saverSettings.view3D = view3D;
-    figureState.clientRect = {0, 0, width, height};
-    SetUpFigures();
+    FigureState figures = FreshFigures({0, 0, width, height});
+    SetUpFigures(figures);
+    return figures;
 }
 
 // Share of the frog's pixels found unchanged where the core places it.
-double FrogMatch(const Picture &screen) {
+double FrogMatch(const Picture &screen, const FigureState &figures) {
     static RgbImage frog;
     if (frog.pixels.empty()) {
         std::ifstream in(FROG_BMP_PATH, std::ios::binary);
@@ -148,7 +149,7 @@ double FrogMatch(const Picture &screen) {
                                                std::istreambuf_iterator<char>()};
         EXPECT_TRUE(ReadBmp(bytes.data(), bytes.size(), frog));
     }
-    const FrogPlacement place = PlaceFrog(frog.width, frog.height);
+    const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
     int same = 0, seen = 0;
     for (int y = 0; y < frog.height; ++y) {
         for (int x = 0; x < frog.width; ++x) {
@@ -168,9 +169,9 @@ struct RingCount {
     int inside, outside;
 };
 
-RingCount CountRing(const Picture &screen, int32_t i) {
+RingCount CountRing(const Picture &screen, const FigureState &figures, int32_t i) {
     const uint32_t colour = ReferenceToRgb(BandColor(i));
-    const double cx = figureState.width / 2, cy = figureState.height / 2;
+    const double cx = figures.width / 2, cy = figures.height / 2;
     RingCount count{0, 0};
     for (int y = 0; y < screen.height; ++y) {
         for (int x = 0; x < screen.width; ++x) {
@@ -178,8 +179,7 @@ RingCount CountRing(const Picture &screen, int32_t i) {
                 continue;
             }
             const double r = std::hypot(x - cx, y - cy);
-            const bool in =
-                r >= figureState.innerRadius[i] - 1 && r <= figureState.outerRadius[i] + 1;
+            const bool in = r >= figures.innerRadius[i] - 1 && r <= figures.outerRadius[i] + 1;
             ++(in ? count.inside : count.outside);
         }
     }
@@ -188,12 +188,12 @@ RingCount CountRing(const Picture &screen, int32_t i) {
 
 // Flat view, 10 figures with fade: every band colour differs, so each ring can be checked.
 void ExpectFlatPicture(const Picture &screen) {
-    SetUpCore(screen.width, screen.height, 10, 0);
-    EXPECT_EQ(FrogMatch(screen), 1.0);
-    const RingCount inner = CountRing(screen, 0);
+    const FigureState figures = SetUpCore(screen.width, screen.height, 10, 0);
+    EXPECT_EQ(FrogMatch(screen, figures), 1.0);
+    const RingCount inner = CountRing(screen, figures, 0);
     EXPECT_GT(inner.inside, 500);
     for (int32_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(CountRing(screen, i).outside, 0) << "figure " << i;
+        EXPECT_EQ(CountRing(screen, figures, i).outside, 0) << "figure " << i;
     }
 }
 
@@ -258,9 +258,9 @@ TEST_F(HackOnX, OwnWindowShowsTheCoresPictureFollowsAResizeAndEndsOnQ) {
     // Without a window manager the resize takes effect at once.
     XResizeWindow(display, window, 640, 480);
     XSync(display, False);
-    SetUpCore(640, 480, 10, 0);
+    const FigureState resized = SetUpCore(640, 480, 10, 0);
     screen = GrabUntil(display, window, [&](const Picture &p) {
-        return p.width == 640 && FrogMatch(p) == 1.0 && drawn(p);
+        return p.width == 640 && FrogMatch(p, resized) == 1.0 && drawn(p);
     });
     ASSERT_EQ(screen.width, 640);
     {
@@ -312,17 +312,17 @@ TEST_F(HackOnX, GivenWindowTiltedAndRepairedAfterExposeEndsBySigterm) {
                                  "--3d", "--seed", "3", "--count", "20", "--color", "#00FF00"});
     Picture screen =
         GrabUntil(display, window, [](const Picture &p) { return CountColour(p, 0x00FF00) > 500; });
-    SetUpCore(800, 600, 20, 1);
-    EXPECT_GT(FrogMatch(screen), 0.95);
+    const FigureState figures = SetUpCore(800, 600, 20, 1);
+    EXPECT_GT(FrogMatch(screen, figures), 0.95);
     EXPECT_GT(CountColour(screen, 0x00FF00), 500);
 
     // Cover and uncover the window: the ticks never draw the frog again, so only the
     // backing pixmap can bring it back.
     const Window cover = MakeWindow(800, 600);
-    ASSERT_LT(FrogMatch(Grab(display, window)), 0.9); // covered: the cover is black
+    ASSERT_LT(FrogMatch(Grab(display, window), figures), 0.9); // covered: the cover is black
     XDestroyWindow(display, cover);
     XSync(display, False);
-    const auto frog = [](const Picture &p) { return FrogMatch(p) > 0.95; };
+    const auto frog = [&](const Picture &p) { return FrogMatch(p, figures) > 0.95; };
     EXPECT_TRUE(frog(GrabUntil(display, window, frog)));
 
     kill(hack.pid, SIGTERM);
@@ -356,8 +356,8 @@ TEST_F(HackOnX, RootMeansTheVirtualRootWhenThereIsOne) {
                     reinterpret_cast<const unsigned char *>(&vroot), 1);
     XSync(display, False);
     const Hack hack = StartHack({"--root", "--count", "5"});
-    SetUpCore(500, 400, 5, 0);
-    const auto frog = [](const Picture &p) { return FrogMatch(p) == 1.0; };
+    const FigureState figures = SetUpCore(500, 400, 5, 0);
+    const auto frog = [&](const Picture &p) { return FrogMatch(p, figures) == 1.0; };
     EXPECT_TRUE(frog(GrabUntil(display, vroot, frog)));
     kill(hack.pid, SIGTERM);
     const int status = WaitForEnd(hack, 3000);

@@ -11,14 +11,16 @@
 
 #include <cstdint>
 
+static FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 // Puts the run where the clock stands at `clock` after a tick that drew the figures at
 // the clock one step earlier, as if every tick in between had run.
 static void JumpClock(double clock) {
     figureState.clock = clock >= 0.04 ? clock - 0.04 : 0.0;
     for (int32_t i = 0; i < FigureCount(); ++i) {
-        UpdateAngle(i);
+        UpdateAngle(figureState, i);
     }
-    FinishTick();
+    FinishTick(figureState);
 }
 
 // Input layout, little-endian: width (2 bytes), height (2), count (1, modulo 51),
@@ -42,25 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const double clock =
         static_cast<double>(TakeNumber(input, 4) % (3600ull << 20)) / static_cast<double>(1 << 20);
 
-    figureState = FigureState{};
-    figureState.firstTick = 1;
-    figureState.clientRect = ClientRect{0, 0, width, height};
+    figureState = FreshFigures({0, 0, width, height});
 
     PenCounts counts;
     const DrawingContext context = CountingContext(counts, width, height);
     for (int tick = 0; tick < ticks; ++tick) {
         if (figureState.firstTick == 1) {
-            SetUpFigures();
+            SetUpFigures(figureState);
             if (jumpClock) {
                 JumpClock(clock);
             }
         }
-        if (FrogDueThisTick()) {
-            const FrogPlacement place = PlaceFrog(188, 149);
+        if (FrogDueThisTick(figureState)) {
+            const FrogPlacement place = PlaceFrog(figureState, 188, 149);
             FUZZ_CHECK(place.x <= width / 2 && place.y <= height / 2);
         }
-        DrawFigures(context);
-        FinishTick();
+        DrawFigures(context, figureState);
+        FinishTick(figureState);
         FUZZ_CHECK(figureState.clock >= 0.0 && figureState.clock < 3600.0);
         FUZZ_CHECK(PenFaults(counts) == 0);
         // After a tick only the last erasing pen is alive, and it is selected.

@@ -13,6 +13,8 @@
 
 namespace {
 
+FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 const int32_t TICKS = 90100; // the clock wraps at the end of tick 90000
 
 struct RunRecord {
@@ -31,18 +33,16 @@ void StartSaver(int32_t width, int32_t height, int32_t count, int32_t view3D) {
     saverSettings.count = count;
     saverSettings.loopsPerMinute = 1;
     saverSettings.view3D = view3D;
-    figureState = FigureState{};
-    figureState.firstTick = 1;
-    figureState.clientRect = ClientRect{0, 0, width, height};
+    figureState = FreshFigures({0, 0, width, height});
     UseFixedSeed(20260101);
 }
 
 // One timer tick as the saver procedure runs it, the picture copy reduced to its turn.
 void Tick(const DrawingContext &context, int32_t tick, RunRecord &record) {
     if (figureState.firstTick == 1) {
-        SetUpFigures();
+        SetUpFigures(figureState);
     }
-    if (FrogDueThisTick() && record.frogCount < 4) {
+    if (FrogDueThisTick(figureState) && record.frogCount < 4) {
         record.frogTicks[record.frogCount++] = tick;
     }
     const int32_t watched[4] = {1, 90000, 90001, 90002};
@@ -51,8 +51,8 @@ void Tick(const DrawingContext &context, int32_t tick, RunRecord &record) {
             record.clockAt[k] = figureState.clock;
         }
     }
-    DrawFigures(context);
-    FinishTick();
+    DrawFigures(context, figureState);
+    FinishTick(figureState);
 }
 
 size_t HeapInUse() {

@@ -26,6 +26,8 @@
 static const int32_t FROG_WIDTH = 188;
 static const int32_t FROG_HEIGHT = 149;
 
+static FigureState figureState = FreshFigures({0, 0, 0, 0});
+
 static void ReplacePhases(const TraceOptions &options) {
     for (int32_t i = 0; i < options.phaseCount; ++i) {
         figureState.phase[i] = static_cast<double>(options.phases[i]);
@@ -47,17 +49,17 @@ static void PrintSetUp() {
 // One timer tick, in the saver's order.
 static void RunTick(int32_t n, const TraceOptions &options, DrawingRecorder &recorder) {
     if (figureState.firstTick == 1) {
-        SetUpFigures();
+        SetUpFigures(figureState);
         ReplacePhases(options);
         PrintSetUp();
     }
     std::printf("tick %ld %.17g\n", static_cast<long>(n), figureState.clock);
-    if (FrogDueThisTick()) {
-        const FrogPlacement place = PlaceFrog(FROG_WIDTH, FROG_HEIGHT);
+    if (FrogDueThisTick(figureState)) {
+        const FrogPlacement place = PlaceFrog(figureState, FROG_WIDTH, FROG_HEIGHT);
         RecordBlit(recorder, place.x, place.y, FROG_WIDTH, FROG_HEIGHT);
     }
-    DrawFigures(RecordingContext(recorder));
-    FinishTick();
+    DrawFigures(RecordingContext(recorder), figureState);
+    FinishTick(figureState);
     for (const DrawCall &call : recorder.calls) {
         PrintDrawCall(stdout, call);
     }
@@ -73,7 +75,7 @@ int main(int argc, char **argv) {
     if (options.seedGiven) {
         UseFixedSeed(options.seed);
     }
-    figureState.clientRect = ClientRect{0, 0, options.width, options.height};
+    figureState = FreshFigures({0, 0, options.width, options.height});
     DrawingRecorder recorder;
     for (int32_t n = 1; n <= options.ticks; ++n) {
         RunTick(n, options, recorder);
