@@ -24,6 +24,12 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  # A mirror caught mid-sync fails an index now and then: try again, and go on with the
+  # indexes that did come, which usually still hold every package asked for.
+  for attempt in 1 2 3; do
+    apt-get update -qq && break
+    [ "$attempt" = 3 ] && echo "apt-get update failed three times; installing from the indexes at hand" >&2
+    sleep 10
+  done
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
