@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-apps x11-utils imagemagick ffmpeg python3
   libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
+  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
 )
 
 missing=()
