@@ -13,29 +13,15 @@ MIN_SHARED = 5000  # band pixels both screenshots show
 
 
 def read_ppm(path):
-    """(width, height, bytes RGB) of a binary PPM with 8-bit samples."""
+    """(width, height, RGB bytes) of a binary PPM with 8-bit samples, as ImageMagick
+    writes it (no comments)."""
     with open(path, "rb") as f:
         data = f.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or fields[3] != b"255":
+    magic, width, height, depth = data.split(maxsplit=4)[:4]
+    width, height = int(width), int(height)
+    if magic != b"P6" or depth != b"255" or len(data) < 3 * width * height:
         raise ValueError(f"{path}: not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:pos + 1 + 3 * width * height]
-    if len(pixels) != 3 * width * height:
-        raise ValueError(f"{path}: too short")
-    return width, height, pixels
+    return width, height, data[len(data) - 3 * width * height:]
 
 
 def main():
