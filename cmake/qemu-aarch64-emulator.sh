@@ -1,4 +1,4 @@
 #!/usr/bin/env bash
-# Runs an aarch64 Linux program under qemu-user for ctest, with the cross C library's
-# loader and shared libraries.
-exec qemu-aarch64 -L /usr/aarch64-linux-gnu "$@"
+# Runs an aarch64 Linux program under qemu-user for ctest, with Debian's arm64 loader and
+# shared libraries (multiarch: /lib/ld-linux-aarch64.so.1, /usr/lib/aarch64-linux-gnu).
+exec qemu-aarch64 -L / "$@"

@@ -11,13 +11,19 @@ packages=(
   libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
+  mate-screensaver dbus libglib2.0-bin desktop-file-utils strace
+  libx11-dev:arm64 libxinerama-dev:arm64 libxrandr-dev:arm64 libstdc++6:arm64
 )
 
 missing=()
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-  need_update=1
-fi
+# i386 for 32-bit Wine; arm64 for the libraries the cross-built Linux hack links and runs
+# with under qemu-user.
+for arch in i386 arm64; do
+  if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+    dpkg --add-architecture "$arch"
+    need_update=1
+  fi
+done
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")

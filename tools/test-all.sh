@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
-# Xvfb and under XScreenSaver, short fuzz runs, the core's unit suite and trace checks
+# Xvfb and under XScreenSaver and MATE's screen saver, short fuzz runs, the core's unit suite and trace checks
 # cross-built for aarch64 Linux and run under qemu-user, then the Windows build's unit
 # suite and the Win32 test programs under Wine on a virtual display, the same for the
 # x86_64 build under 64-bit Wine (without the cases that need the Windows 95/98/Me family,
-# which has no 64-bit version), then the release packages with their check and the
-# README's pictures.
+# which has no 64-bit version), then the release packages (Windows ZIPs, the Linux hack's
+# amd64 and arm64 .debs) with their checks and the README's pictures.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,12 +25,13 @@ cmake --build "$build/native-sanitize"
 ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error -LE 'x11|e2e'
 
 # ---- Linux hack (linux/): the sinuet XScreenSaver hack on X servers of its own ----
-# Each X11 test starts its own Xvfb; the end-to-end test runs the real XScreenSaver daemon
-# on the installed hack as a throwaway user (it needs root and skips otherwise).
+# Each X11 test starts its own Xvfb; the end-to-end tests run the real XScreenSaver daemon
+# on the installed hack as a throwaway user, and MATE's screen saver on the .deb installed
+# into the system and removed afterwards (both need root and skip otherwise).
 echo "== Linux hack on Xvfb, and the sanitizer build of it"
 ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L x11
 ctest --test-dir "$build/native-sanitize" --output-on-failure --no-tests=error -L x11
-echo "== Linux hack end to end under XScreenSaver"
+echo "== Linux hack end to end under XScreenSaver and MATE's screen saver"
 ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L e2e
 # ---- end of the Linux hack section ----
 
@@ -47,7 +48,7 @@ fi
 # The platform-free core must build for any CPU with the same doubles: its unit suite passes
 # there and the golden traces and digests are byte-identical to the x86 ones. Only the
 # core, its unit tests (the Linux hack's platform-free parts among them) and sinuet-trace
-# are built.
+# are built here; the release packages below cross-build the arm64 hack and run it.
 echo "== aarch64 cross build of the core, its unit tests and sinuet-trace, run under qemu"
 cmake --preset aarch64 -B "$build/aarch64" >/dev/null
 cmake --build "$build/aarch64" --target animation_core_test framework_rules_test \
@@ -115,8 +116,9 @@ for png in preview:152x112 dialog:382x460; do
     [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
 done
 
-# The release workflow's steps (with the build root of this run): the Release cross build,
-# the ZIP and its checksum, and ctest's check of each package.
+# The release workflow's steps (with the build root of this run): the Release builds, the
+# ZIPs, the .debs and their checksums, and ctest's check of each package, with the arm64
+# hack under qemu drawing what the amd64 one draws.
 echo "== release package"
 cmake --preset release -B "$build/release" >/dev/null
 cmake --build "$build/release"

@@ -6,11 +6,8 @@
 # SINUET_SCREENSHOT=FILE keeps the screenshot taken while the hack runs.
 set -uo pipefail
 build=$(realpath "$1")
+source "$(dirname "$0")/shell_test_helpers.sh"
 
-skip() {
-    echo "skipped: $*"
-    exit 77
-}
 [ "$(id -u)" = 0 ] || skip "needs root to create a throwaway user"
 for tool in Xvfb xscreensaver xscreensaver-command useradd userdel runuser import; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
@@ -19,22 +16,15 @@ done
 stage=$(mktemp -d /tmp/sinuet-e2e.XXXXXX)
 chmod 755 "$stage"
 user="sinuet-e2e-$$"
-xvfb=""
 daemon=""
 cleanup() {
     [ -n "$daemon" ] && kill "$daemon" 2>/dev/null
     pkill -KILL -u "$user" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    stop_xvfb
     userdel -r "$user" >/dev/null 2>&1
     rm -rf "$stage"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    echo "--- daemon log:"
-    cat "$stage/home/xscreensaver.log" 2>/dev/null
-    exit 1
-}
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null || fail "cmake --install"
 hack="$stage/usr/libexec/xscreensaver/sinuet"
@@ -44,17 +34,8 @@ useradd -m -d "$stage/home" "$user" || skip "useradd failed"
 home="$stage/home"
 log="$home/xscreensaver.log"
 
-n=110
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-    n=$((n + 1))
-done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$n"
+TEST_LOG="$log"
+start_xvfb 110 1024x768 -ac
 
 cat >"$home/.xscreensaver" <<CONF
 mode:		one
@@ -73,57 +54,42 @@ chown "$user" "$home/.xscreensaver"
 as_user() {
     runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" PATH="$PATH" "$@"
 }
-# The pid of the hack the daemon runs, once it runs (empty after 5 s without one).
-wait_for_hack() {
-    local pid=""
-    for _ in $(seq 50); do
-        pid=$(pgrep -u "$user" -f "^$hack" | head -1)
-        [ -n "$pid" ] && break
-        sleep 0.1
-    done
-    echo "$pid"
+# The pid of the newest hack the daemon's log says it started.
+started_hack() {
+    sed -n 's/.*forked ".*sinuet[^"]*" in pid \([0-9]*\) .*/\1/p' "$log" | tail -1
+}
+# True once the log names a hack started after the one given (none: any); sets hack_pid.
+new_hack_since() {
+    hack_pid=$(started_hack)
+    [ -n "$hack_pid" ] && [ "$hack_pid" != "$1" ]
 }
 
+# The daemon can take long to come up on a loaded machine: wait for its log to say that
+# it runs, then for it to answer.
 as_user xscreensaver --no-splash --verbose --log "$log" &
 daemon=$!
-for _ in $(seq 50); do
-    as_user xscreensaver-command --time >/dev/null 2>&1 && break
-    sleep 0.2
-done
+wait_for 120 "the daemon's log says it runs" grep -q "running in process" "$log"
+wait_for 60 "the daemon answers" as_user xscreensaver-command --time
 as_user xscreensaver-command --activate >/dev/null || fail "--activate"
+wait_for 60 "the daemon's log names the hack it started" new_hack_since ""
 
-hack_pid=$(wait_for_hack)
-[ -n "$hack_pid" ] || fail "the daemon did not start the hack"
 # The innermost band keeps the full default colour #8000FF.
 shot="$stage/shot.png"
-for _ in $(seq 10); do
-    sleep 1
-    import -window root "$shot" 2>/dev/null || fail "no screenshot"
-    band=$(convert "$shot" -depth 8 txt:- | grep -ci '#8000FF')
-    [ "$band" -gt 2000 ] && break
-done
+wait_for 60 "Sinuet's bands on the screen" screen_shows "$shot" '#8000FF' 2000
 [ -n "${SINUET_SCREENSHOT:-}" ] && cp "$shot" "$SINUET_SCREENSHOT"
-echo "pixels of the innermost band's colour on screen: $band"
-[ "$band" -gt 2000 ] || fail "Sinuet's bands are not on the screen"
+echo "pixels of the innermost band's colour on screen: $SHOWN"
 
 # --select ends the running hack with SIGTERM and starts it again; the log then says how
 # the old one ended.
 as_user xscreensaver-command --select 1 >/dev/null || fail "--select"
-for _ in $(seq 100); do
-    grep -q "child pid $hack_pid (.*sinuet) exited" "$log" && break
-    sleep 0.1
-done
+wait_for 60 "the daemon's log says how the hack ended" \
+    grep -q "child pid $hack_pid (.*sinuet) exited" "$log"
 grep -q "child pid $hack_pid (.*sinuet) exited normally with SIGTERM" "$log" ||
     fail "the daemon's log does not say the hack ended by SIGTERM"
-hack_pid=$(wait_for_hack)
-[ -n "$hack_pid" ] || fail "no hack runs after --select"
+wait_for 60 "the daemon's log names the hack it started again" new_hack_since "$hack_pid"
 
 as_user xscreensaver-command --deactivate >/dev/null || fail "--deactivate"
-for _ in $(seq 50); do
-    kill -0 "$hack_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$hack_pid" 2>/dev/null && fail "the hack still runs after --deactivate"
+wait_for 60 "the hack ends on --deactivate" gone "$hack_pid"
 grep -q "killing pid $hack_pid " "$log" || fail "--deactivate did not stop the hack"
 as_user xscreensaver-command --exit >/dev/null 2>&1
 if grep -qi "sinuet) exited abnormally\|sinuet) crashed\|sinuet) dumped core" "$log"; then

@@ -62,19 +62,24 @@ def check(package, subsystem_version, licence_path):
             problems.append(f"sinuet.scr has subsystem version {major}.{minor}, "
                             f"not {subsystem_version}")
 
-    with open(package, "rb") as zip_file:
-        digest = hashlib.sha256(zip_file.read()).hexdigest()
+    return problems + checksum_problems(package)
+
+
+def checksum_problems(package):
+    """What is wrong with PACKAGE.sha256, which must be in sha256sum's format and match."""
+    with open(package, "rb") as package_file:
+        digest = hashlib.sha256(package_file.read()).hexdigest()
     try:
         with open(package + ".sha256", "rb") as sums:
             line = sums.read().decode("ascii")
     except (OSError, UnicodeDecodeError) as error:
-        return problems + [f"checksum file: {error}"]
+        return [f"checksum file: {error}"]
     expected_line = f"{digest}  {os.path.basename(package)}\n"
     if not re.fullmatch(r"[0-9a-f]{64}  \S+\n", line):
-        problems.append(f"checksum file is not in sha256sum format: {line!r}")
-    elif line != expected_line:
-        problems.append(f"checksum file says {line!r}, the package is {expected_line!r}")
-    return problems
+        return [f"checksum file is not in sha256sum format: {line!r}"]
+    if line != expected_line:
+        return [f"checksum file says {line!r}, the package is {expected_line!r}"]
+    return []
 
 
 def main():

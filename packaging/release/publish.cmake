@@ -1,5 +1,6 @@
-# Moves the ZIP that CPack made in FROM to PACKAGE and writes PACKAGE.sha256 beside it in
-# sha256sum's format ("<hex digest>  <file name>"), so `sha256sum -c` checks it.
+# Moves the package (a ZIP or a .deb) that CPack made in FROM to PACKAGE and writes
+# PACKAGE.sha256 beside it in sha256sum's format ("<hex digest>  <file name>"), so
+# `sha256sum -c` checks it.
 get_filename_component(name ${PACKAGE} NAME)
 file(COPY_FILE ${FROM}/${name} ${PACKAGE} ONLY_IF_DIFFERENT)
 file(SHA256 ${PACKAGE} digest)
