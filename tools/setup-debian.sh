@@ -10,7 +10,12 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-apps x11-utils imagemagick ffmpeg python3
   libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
+  emscripten node-acorn chromium
 )
+# Node.js and npm run the web page's tests: Debian's, unless a node and an npm are there
+# already (a Node.js from elsewhere brings its own npm, and Debian's npm would conflict).
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -88,6 +88,29 @@ async function frogOnScreen(page, image, x0, y0) {
     return found;
 }
 
+// The pixels between the radii rMin and rMax from the screenshot's centre, outside the
+// rectangle `skip`: how many have exactly the colour, and how many are neither of its hue
+// over black (an edge's blend) nor black.
+function ring(image, rMin, rMax, colour, skip = { x: 0, y: 0, width: 0, height: 0 }) {
+    const found = { exact: 0, other: 0 };
+    const strongest = colour.indexOf(Math.max(...colour));
+    for (let y = 0; y < image.height; y++) {
+        for (let x = 0; x < image.width; x++) {
+            const r = Math.hypot(x - image.width / 2, y - image.height / 2);
+            const skipped =
+                x >= skip.x && x < skip.x + skip.width && y >= skip.y && y < skip.y + skip.height;
+            if (r <= rMin || r >= rMax || skipped) {
+                continue;
+            }
+            const p = pixel(image, x, y);
+            const share = p[strongest] / colour[strongest];
+            found.exact += p.every((v, k) => v === colour[k]) ? 1 : 0;
+            found.other += p.every((v, k) => Math.abs(v - share * colour[k]) <= 2) ? 0 : 1;
+        }
+    }
+    return found;
+}
+
 // The frog's corner for a canvas of w x h device pixels.
 const frogCorner = (w, h, view3d) => [
     Math.trunc(w / 2) - FROG.width / 2,
@@ -102,18 +125,8 @@ test('the frog at the centre with the bands around it, lifted in 3D, again after
     assert.equal((await frogOnScreen(page, flat, x0, y0)).differ, 0);
     // Figure 0's band (radii 121 to 160 at this size) holds its exact colour, and nothing
     // there is of another hue than the band's over black.
-    let exact = 0;
-    for (let y = 0; y < VIEW.height; y++) {
-        for (let x = 0; x < VIEW.width; x++) {
-            const r = Math.hypot(x - VIEW.width / 2, y - VIEW.height / 2);
-            if (r > 125 && r < 156) {
-                const [red, green, blue] = pixel(flat, x, y);
-                exact += red === BAND[0] && green === BAND[1] && blue === BAND[2] ? 1 : 0;
-                assert.ok(green === 0 && Math.abs(2 * red - blue) <= 2, `${red},${green},${blue}`);
-            }
-        }
-    }
-    assert.ok(exact > 1000, `${exact} pixels of the band's colour`);
+    const band = ring(flat, 125, 156, BAND);
+    assert.ok(band.exact > 1000 && band.other === 0, JSON.stringify(band));
 
     await page.goto(`${server.url}?seed=5&panel=0&view3d=1`);
     await waitForTicks(page, 30);
@@ -132,6 +145,88 @@ test('the frog at the centre with the bands around it, lifted in 3D, again after
     const old = await frogOnScreen(page, resized, tx, ty);
     assert.ok(old.colouredShown < old.coloured * 0.05, `${old.colouredShown} of ${old.coloured}`);
     await page.setViewportSize(VIEW);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+});
+
+// Pixels of exactly this colour.
+function countColour(image, [r, g, b]) {
+    let n = 0;
+    for (let k = 0; k < image.rgba.length; k += 4) {
+        n += image.rgba[k] === r && image.rgba[k + 1] === g && image.rgba[k + 2] === b ? 1 : 0;
+    }
+    return n;
+}
+
+test('the panel changes the picture at once and keeps it in the query and localStorage', async () => {
+    const page = await openPage(browser, `${server.url}?seed=2`);
+    await waitForTicks(page, 30);
+    const panel = await page.locator('#panel').boundingBox();
+    const before = await screenshot(page);
+    assert.equal(ring(before, 200, 240, BAND, panel).exact, 0); // figures 2 and 3, darker
+    await page.fill('#count', '3');
+    await page.press('#count', 'Tab');
+    await waitForTicks(page, 30, await waitForTicks(page, 0));
+    const fewer = await screenshot(page, join(OUT, 'count-3.png'));
+    let differ = 0;
+    for (let k = 0; k < fewer.rgba.length; k++) {
+        differ += fewer.rgba[k] !== before.rgba[k] ? 1 : 0;
+    }
+    assert.ok(differ > 10000, `${differ} bytes differ`);
+    // Three bands: figure 0, in the full colour, now reaches from 121 out to 254 pixels.
+    const wide = ring(fewer, 200, 240, BAND, panel);
+    assert.ok(wide.exact > 500 && wide.other === 0, JSON.stringify(wide));
+
+    await page.fill('#color', '#00ff00');
+    await waitForTicks(page, 30, await waitForTicks(page, 0));
+    const green = await screenshot(page, join(OUT, 'green.png'));
+    assert.ok(countColour(green, [0, 255, 0]) > 1000);
+    assert.equal(countColour(green, BAND), 0);
+
+    const query = new URL(page.url()).searchParams;
+    assert.equal(query.get('count'), '3');
+    assert.equal(query.get('color'), '#00ff00');
+    assert.equal(query.get('seed'), '2');
+    const stored = await page.evaluate(() => localStorage.getItem('sinuet.settings'));
+    assert.match(stored, /count=3&.*color=%2300ff00/);
+    // A typed number out of range is corrected when the field is left.
+    await page.fill('#loops', '75');
+    await page.press('#loops', 'Tab');
+    assert.equal(await page.inputValue('#loops'), '10');
+    assert.equal(new URL(page.url()).searchParams.get('loops'), '10');
+    assert.deepEqual(page.problems, []);
+    await page.close();
+});
+
+test('a malformed query loads corrected; panel=0 and full screen hide the panel', async () => {
+    // Nothing stored: the colour that is ignored stays the default.
+    const page = await openPage(browser, server.url);
+    await page.evaluate(() => localStorage.clear());
+    await page.goto(`${server.url}?count=999&loops=-3&color=zzz&panel=0`);
+    await waitForTicks(page, 10);
+    assert.equal(await page.inputValue('#count'), '50');
+    assert.equal(await page.inputValue('#loops'), '1');
+    assert.equal(await page.inputValue('#color'), '#8000ff');
+    const query = new URL(page.url()).searchParams;
+    assert.deepEqual([query.get('count'), query.get('loops'), query.get('color')], ['50', '1', '#8000ff']);
+    assert.ok(await page.isHidden('#panel'));
+    await page.click('#show-panel');
+    assert.ok(await page.isVisible('#panel'));
+    assert.equal(new URL(page.url()).searchParams.get('panel'), null);
+
+    // Full screen: no panel, no cursor; a pointer moved by more than 4 pixels ends it.
+    await page.mouse.move(400, 400);
+    await page.click('#fullscreen');
+    await page.waitForFunction(() => document.body.classList.contains('saver'));
+    assert.ok(await page.isHidden('#panel'));
+    assert.equal(await page.evaluate(() => getComputedStyle(document.body).cursor), 'none');
+    await page.mouse.move(402, 401);
+    await page.mouse.move(403, 402);
+    assert.ok(await page.evaluate(() => document.fullscreenElement !== null));
+    await page.mouse.move(410, 402);
+    await page.waitForFunction(() => document.fullscreenElement === null);
+    await page.waitForFunction(() => !document.body.classList.contains('saver'));
+    assert.ok(await page.isVisible('#panel'));
     assert.deepEqual(page.problems, []);
     await page.close();
 });
