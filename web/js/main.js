@@ -20,7 +20,7 @@ const core = await loadCore();
 const painter = makePainter(canvas, core.frogImage());
 const schedule = makeSchedule();
 const query = new URLSearchParams(location.search);
-let settings = applyParams(core, applyParams(core, DEFAULTS, storedParams(localStorage)), query);
+let settings = applyParams(core, applyParams(core, DEFAULTS, storedParams()), query);
 let ticks = 0;
 let size = null; // the canvas in device pixels, once known
 
@@ -67,13 +67,19 @@ function deviceSize(entry) {
     };
 }
 
-new ResizeObserver((entries) => {
+const sizes = new ResizeObserver((entries) => {
     const next = deviceSize(entries[entries.length - 1]);
     if (size === null || next.width !== size.width || next.height !== size.height) {
         size = next;
         restart();
     }
-}).observe(canvas);
+});
+try {
+    // Also told when only the pixel ratio changes (zoom, another screen).
+    sizes.observe(canvas, { box: 'device-pixel-content-box' });
+} catch {
+    sizes.observe(canvas);
+}
 
 document.addEventListener('visibilitychange', () => restartSchedule(schedule));
 
@@ -86,22 +92,22 @@ showSettings(settings);
 showInAddress(settingsParams(settings, query));
 bindPanel(core, () => settings, (next) => {
     applySettings(next);
-    storeSettings(localStorage, settings);
+    storeSettings(settings);
     showInAddress(settingsParams(settings, new URLSearchParams(location.search)));
 });
-const panelParams = () => new URLSearchParams(location.search);
-document.getElementById('hide-panel').addEventListener('click', () => {
-    showPanel(false);
-    const params = panelParams();
-    params.set('panel', '0');
+// Hiding the panel puts panel=0 into the query, so that a link keeps it hidden.
+function setPanelShown(shown) {
+    showPanel(shown);
+    const params = new URLSearchParams(location.search);
+    if (shown) {
+        params.delete('panel');
+    } else {
+        params.set('panel', '0');
+    }
     showInAddress(params);
-});
-document.getElementById('show-panel').addEventListener('click', () => {
-    showPanel(true);
-    const params = panelParams();
-    params.delete('panel');
-    showInAddress(params);
-});
+}
+document.getElementById('hide-panel').addEventListener('click', () => setPanelShown(false));
+document.getElementById('show-panel').addEventListener('click', () => setPanelShown(true));
 showPanel(query.get('panel') !== '0');
 bindSaverMode(document.getElementById('fullscreen'));
 requestAnimationFrame(frame);

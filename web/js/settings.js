@@ -69,19 +69,19 @@ export function seedOf(params) {
     return Number(text);
 }
 
-// localStorage can be missing or refuse (a private window, a file: page): then nothing is
-// kept, and nothing fails.
-export function storedParams(storage) {
+// localStorage can be missing or refuse (a private window, a file: page, storage turned
+// off): then nothing is kept, and nothing fails.
+export function storedParams() {
     try {
-        return new URLSearchParams(storage.getItem(STORAGE_KEY) ?? '');
+        return new URLSearchParams(globalThis.localStorage.getItem(STORAGE_KEY) ?? '');
     } catch {
         return new URLSearchParams();
     }
 }
 
-export function storeSettings(storage, settings) {
+export function storeSettings(settings) {
     try {
-        storage.setItem(STORAGE_KEY, settingsParams(settings).toString());
+        globalThis.localStorage.setItem(STORAGE_KEY, settingsParams(settings).toString());
     } catch {
         // not kept
     }

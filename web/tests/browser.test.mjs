@@ -230,3 +230,15 @@ test('a malformed query loads corrected; panel=0 and full screen hide the panel'
     assert.deepEqual(page.problems, []);
     await page.close();
 });
+
+// The README's picture, on request: the page with its panel, default settings, after 5 s.
+const PICTURE = process.env.SINUET_WEB_SCREENSHOT;
+test('a picture of the page for the README', { skip: !PICTURE }, async () => {
+    const page = await openPage(browser, `${server.url}?seed=4`);
+    await page.setViewportSize({ width: 1024, height: 640 });
+    await page.waitForFunction(() => document.getElementById('saver').width === 1024);
+    await waitForTicks(page, 125, await waitForTicks(page, 0));
+    const image = await screenshot(page, PICTURE);
+    assert.equal((await frogOnScreen(page, image, ...frogCorner(1024, 640, 0))).differ, 0);
+    await page.close();
+});
