@@ -16,13 +16,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 native=$(realpath -m "${1:-build/native}")
 site=$(realpath -m "${2:-build/web}")
-measured=${SECONDS_MEASURED:-30}
-settle=${SETTLE_SECONDS:-5}
-out=${OUT_DIR:-$native/profile}
-mkdir -p "$out"
-
-[ -f "$native/CMakeCache.txt" ] || cmake --preset native -B "$native" >/dev/null
-cmake --build "$native" --target sinuet >/dev/null
+source tools/profile-common.sh
+profile_spans "$native"
+build_hack "$native"
 if [ "$site" = "$root/build/web" ]; then
     cmake --preset web >/dev/null
     cmake --build --preset web >/dev/null
@@ -30,7 +26,6 @@ fi
 
 export SINUET_SCREEN=1920x1080
 source tools/wine-session.sh
-source tools/profile-common.sh
 clock_ticks=$(getconf CLK_TCK)
 profile=$(mktemp -d)
 python3 -u -m http.server --bind 127.0.0.1 --directory "$site" 0 >"$profile/server.log" 2>&1 &
