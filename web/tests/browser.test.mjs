@@ -63,6 +63,7 @@ test('the WebAssembly core makes exactly the drawing calls of the native sinuet-
                 `WebAssembly "${got[line]}"`);
         }
     }
+    assert.deepEqual(page.problems, []);
     await page.close();
 });
 
