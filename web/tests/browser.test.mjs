@@ -3,7 +3,7 @@
 // mode. SINUET_WEB_DIR is the built page, SINUET_TRACE the native sinuet-trace;
 // SINUET_WEB_SCREENSHOT, if set, receives a screenshot of the page (the README's).
 import assert from 'node:assert/strict';
-import { copyFileSync, mkdirSync } from 'node:fs';
+import { existsSync, mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 
@@ -22,6 +22,7 @@ let browser;
 
 before(async () => {
     assert.ok(SITE && TRACE, 'set SINUET_WEB_DIR and SINUET_TRACE');
+    assert.ok(existsSync(TRACE), `${TRACE} is missing: build the native preset's sinuet-trace`);
     mkdirSync(OUT, { recursive: true });
     server = await serve(SITE);
     browser = await launch(VIEW);
