@@ -15,6 +15,12 @@ void Record(WebPainter &p, std::initializer_list<int32_t> words) {
     }
 }
 
+// Whether the pen exists: the ring holds it (never the stock pen 0). With the core's order
+// of calls every pen selected or deleted does.
+bool Holds(const WebPainter &p, PenHandle pen) {
+    return pen != 0 && p.penIds[pen % PEN_RING] == pen;
+}
+
 PenHandle CreatePen(void *target, int32_t width, uint32_t colour) {
     (void)width; // every pen of the core is PEN_WIDTH wide; the script strokes that width
     WebPainter &p = Painter(target);
@@ -29,10 +35,8 @@ PenHandle CreatePen(void *target, int32_t width, uint32_t colour) {
 PenHandle SelectPen(void *target, PenHandle pen) {
     WebPainter &p = Painter(target);
     const PenHandle displaced = p.selected;
-    // A pen the ring no longer holds (none does, with the core's order of calls) draws
-    // nothing, like the stock pen.
-    p.selected = p.penIds[pen % PEN_RING] == pen ? pen : 0;
-    p.selectedColour = p.penColours[pen % PEN_RING];
+    p.selected = pen;
+    p.selectedColour = Holds(p, pen) ? p.penColours[pen % PEN_RING] : 0;
     p.openRun = 0;
     ForgetLastLine(p.last);
     Record(p, {CALL_RECORD_SELECT, static_cast<int32_t>(pen)});
@@ -41,7 +45,7 @@ PenHandle SelectPen(void *target, PenHandle pen) {
 
 void DeletePen(void *target, PenHandle pen) {
     WebPainter &p = Painter(target);
-    if (pen != 0 && p.penIds[pen % PEN_RING] == pen) {
+    if (Holds(p, pen)) {
         p.penIds[pen % PEN_RING] = 0;
     }
     Record(p, {CALL_RECORD_DELETE, static_cast<int32_t>(pen)});
@@ -71,8 +75,8 @@ void AddLine(WebPainter &p, const ShortSegment &cut) {
 void DrawLines(void *target, const LineSegment *lines, int32_t count) {
     WebPainter &p = Painter(target);
     RecordLines(p, lines, count);
-    if (p.selected == 0) {
-        return;
+    if (!Holds(p, p.selected)) {
+        return; // the stock pen draws nothing here
     }
     for (int32_t n = 0; n < count; ++n) {
         ShortSegment cut;

@@ -35,7 +35,7 @@ struct WebPainter {
     PenHandle nextPen;     // the id the next pen gets; never 0
     PenHandle penIds[PEN_RING];
     uint32_t penColours[PEN_RING];
-    PenHandle selected; // 0: the stock pen, with which nothing is drawn
+    PenHandle selected; // 0: the stock pen; lines are drawn only with a pen that exists
     uint32_t selectedColour;
     LastLine last;
     size_t openRun; // index of the open run's count word in list, or 0 for none
