@@ -1,12 +1,7 @@
 # Helpers shared by every folder: warnings for our own targets, unit tests (native and
 # under Wine) and Win32 test programs that drive the built saver.
 
-function(sinuet_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
-    if(SINUET_WERROR)
-        target_compile_options(${target} PRIVATE -Werror)
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/SinuetWarnings.cmake)
 
 if(WIN32 OR CMAKE_CROSSCOMPILING)
     # GoogleTest built from Debian's source package with the cross compiler (for Windows,

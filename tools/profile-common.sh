@@ -1,5 +1,6 @@
-# Sourced by the profiling scripts: CPU time of processes, and the Windows saver's settings
-# and wineserver in the current Wine session (wine-session.sh).
+# Sourced by the profiling scripts: the spans of a run, the Linux hack's build, CPU time of
+# processes, and the Windows saver's settings and wineserver in the current Wine session
+# (wine-session.sh).
 
 # CPU time (user + system) of a process in clock ticks; 0 once it is gone.
 cpu_ticks() {
@@ -49,4 +50,20 @@ measure_cpu() { # program_pid server_pid seconds screenshot_file
     cpu_server=$(($(cpu_ticks "$2") - w0))
     cpu_span=$(awk -v a="$t0" -v b="$(date +%s.%N)" 'BEGIN { print b - a }')
     import -display "$DISPLAY" -window root "$4" 2>/dev/null || true
+}
+
+# The spans of a run and where its screenshots go, from SECONDS_MEASURED (default 30),
+# SETTLE_SECONDS (default 5) and OUT_DIR (default NATIVE_BUILD_DIR/profile): sets measured,
+# settle and out.
+profile_spans() { # native_build_dir
+    measured=${SECONDS_MEASURED:-30}
+    settle=${SETTLE_SECONDS:-5}
+    out=${OUT_DIR:-$1/profile}
+    mkdir -p "$out"
+}
+
+# Builds the Linux hack in the native build folder, configured first if it is not yet.
+build_hack() { # native_build_dir
+    [ -f "$1/CMakeCache.txt" ] || cmake --preset native -B "$1" >/dev/null
+    cmake --build "$1" --target sinuet >/dev/null
 }

@@ -16,13 +16,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 native=$(realpath -m "${1:-build/native}")
 windows=$(realpath -m "${2:-build/windows}")
-measured=${SECONDS_MEASURED:-30}
-settle=${SETTLE_SECONDS:-5}
-out=${OUT_DIR:-$native/profile}
-mkdir -p "$out"
-
-[ -f "$native/CMakeCache.txt" ] || cmake --preset native -B "$native" >/dev/null
-cmake --build "$native" --target sinuet >/dev/null
+source tools/profile-common.sh
+profile_spans "$native"
+build_hack "$native"
 [ -f "$windows/CMakeCache.txt" ] || cmake --preset windows -B "$windows" >/dev/null
 cmake --build "$windows" --target sinuet >/dev/null
 hack="$native/linux/sinuet"
@@ -30,7 +26,6 @@ saver="$windows/bin/sinuet.scr"
 
 export SINUET_SCREEN=1920x1080
 source tools/wine-session.sh
-source tools/profile-common.sh
 running=""
 finish() {
     if [ -n "$running" ]; then

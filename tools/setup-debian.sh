@@ -13,7 +13,12 @@ packages=(
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   mate-screensaver dbus libglib2.0-bin desktop-file-utils strace
   libx11-dev:arm64 libxinerama-dev:arm64 libxrandr-dev:arm64 libstdc++6:arm64
+  emscripten node-acorn chromium
 )
+# Node.js and npm run the web page's tests: Debian's, unless a node and an npm are there
+# already (a Node.js from elsewhere brings its own npm, and Debian's npm would conflict).
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 # i386 for 32-bit Wine; arm64 for the libraries the cross-built Linux hack links and runs

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
-# Xvfb and under XScreenSaver and MATE's screen saver, short fuzz runs, the core's unit suite and trace checks
-# cross-built for aarch64 Linux and run under qemu-user, then the Windows build's unit
+# Xvfb and under XScreenSaver and MATE's screen saver, short fuzz runs, the web page in
+# Chromium, the core's unit suite and trace checks cross-built for aarch64 Linux and run
+# under qemu-user, then the Windows build's unit
 # suite and the Win32 test programs under Wine on a virtual display, the same for the
 # x86_64 build under 64-bit Wine (without the cases that need the Windows 95/98/Me family,
 # which has no 64-bit version), then the release packages (Windows ZIPs, the Linux hack's
@@ -43,6 +44,17 @@ if [ -x "$build/native/bench/sinuet-bench" ]; then
     echo "== benchmark smoke run"
     "$build/native/bench/sinuet-bench" --benchmark_filter='640x480/count:10/loops:10/flat'
 fi
+
+# ---- Web edition (web/): the core as WebAssembly and the page, in Debian's Chromium ----
+# The tick schedule's unit test, then the browser tests: the WebAssembly core's drawing
+# calls against this run's native sinuet-trace, the picture, the panel and query, full
+# screen. npm ci installs playwright-core from the lock file first.
+echo "== web page: WebAssembly build, schedule unit test, browser tests in Chromium"
+cmake --preset web -B "$build/web-build" -DSINUET_WEB_DIR="$build/web" \
+    -DSINUET_NATIVE_TRACE="$build/native/tools/trace/sinuet-trace" >/dev/null
+cmake --build "$build/web-build"
+ctest --test-dir "$build/web-build" --output-on-failure --no-tests=error
+# ---- end of the web edition ----------------------------------------------------------------
 
 # ---- aarch64 Linux under qemu-user -------------------------------------------------------
 # The platform-free core must build for any CPU with the same doubles: its unit suite passes

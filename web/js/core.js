@@ -1,0 +1,67 @@
+// The WebAssembly core as the page uses it: the settings, a fresh start for a canvas
+// size, one tick's draw list, the frog picture, the configuration dialog's reading of typed
+// numbers and colours, and the record of the core's drawing calls.
+import createSinuetCore from './sinuet-core.js';
+
+// The words of a draw list (see web/src/web_painter.h).
+export const LIST_RUN = 1;
+export const LIST_FROG = 2;
+
+// The words of the call record.
+export const CALL_PEN = 1;
+export const CALL_SELECT = 2;
+export const CALL_DELETE = 3;
+export const CALL_LINES = 4;
+export const CALL_BLIT = 5;
+
+export async function loadCore() {
+    const m = await createSinuetCore();
+    const words = (pointer, length) => new Int32Array(m.HEAP32.buffer, pointer, length);
+    return {
+        // settings: { count, loops, color (0x00BBGGRR), frog, fade, view3d }
+        setSettings(s) {
+            m._sinuet_settings(s.count, s.loops, s.frog, s.fade, s.view3d, s.color);
+        },
+        fixSeed(seed) {
+            m._sinuet_fixed_seed(seed);
+        },
+        // The figures are set up again for this size at the next tick.
+        restart(width, height) {
+            m._sinuet_restart(width, height);
+        },
+        // One tick; its draw list, valid until the next call into the core.
+        tick() {
+            const length = m._sinuet_tick();
+            return words(m._sinuet_draw_list(), length);
+        },
+        // The frog picture as ImageData, or null when it cannot be read.
+        frogImage() {
+            const pointer = m._sinuet_frog_pixels();
+            const width = m._sinuet_frog_width();
+            const height = m._sinuet_frog_height();
+            if (width <= 0) {
+                return null;
+            }
+            const rgba = m.HEAPU8.slice(pointer, pointer + width * height * 4);
+            return new ImageData(new Uint8ClampedArray(rgba.buffer), width, height);
+        },
+        // A typed number corrected to 1..upper as the dialog does; -1 for no number at all.
+        correctedNumber(text, upper) {
+            return m.ccall('sinuet_corrected_number', 'number', ['string', 'number'], [text, upper]);
+        },
+        // "#RRGGBB" as 0x00BBGGRR; -1 for any other text.
+        hexColour(text) {
+            return m.ccall('sinuet_hex_colour', 'number', ['string'], [text]);
+        },
+        // Records every drawing call from now on, pens counted from 1 again.
+        recordCalls(on) {
+            m._sinuet_record_calls(on ? 1 : 0);
+        },
+        // The calls recorded since the last take, as a copy.
+        takeRecordedCalls() {
+            const calls = words(m._sinuet_recorded_calls(), m._sinuet_recorded_length()).slice();
+            m._sinuet_clear_recorded_calls();
+            return calls;
+        },
+    };
+}

@@ -1,0 +1,113 @@
+// The page: the WebAssembly core draws Sinuet on a canvas that fills the window in device
+// pixels, one tick every 40 ms; the panel changes the settings, which the page keeps in its
+// URL query and in localStorage.
+import { loadCore } from './core.js';
+import { bindPanel, showPanel, showSettings } from './panel.js';
+import { makePainter, paintDrawList, resizeCanvas } from './painter.js';
+import { bindSaverMode } from './saver_mode.js';
+import { makeSchedule, restartSchedule, ticksDue } from './scheduler.js';
+import {
+    DEFAULTS,
+    applyParams,
+    seedOf,
+    settingsParams,
+    storeSettings,
+    storedParams,
+} from './settings.js';
+
+const canvas = document.getElementById('saver');
+const core = await loadCore();
+const painter = makePainter(canvas, core.frogImage());
+const schedule = makeSchedule();
+const query = new URLSearchParams(location.search);
+let settings = applyParams(core, applyParams(core, DEFAULTS, storedParams()), query);
+let ticks = 0;
+let size = null; // the canvas in device pixels, once known
+
+// The query shows the settings in force, corrected; the other parameters stay.
+function showInAddress(params) {
+    history.replaceState(null, '', `?${params.toString()}`);
+}
+
+// A fresh set-up on a cleared canvas: the figures start again at the next tick.
+function restart() {
+    if (size !== null) {
+        resizeCanvas(painter, size.width, size.height);
+        core.restart(size.width, size.height);
+    }
+}
+
+function applySettings(next) {
+    settings = next;
+    core.setSettings(settings);
+    restart();
+}
+
+function frame(now) {
+    if (size !== null) {
+        for (let due = ticksDue(schedule, now); due > 0; --due) {
+            paintDrawList(painter, core.tick());
+            ticks += 1;
+        }
+        canvas.dataset.ticks = String(ticks);
+    }
+    requestAnimationFrame(frame);
+}
+
+// The canvas's size in device pixels, exactly where the browser reports it.
+function deviceSize(entry) {
+    const box = entry.devicePixelContentBoxSize?.[0];
+    if (box) {
+        return { width: box.inlineSize, height: box.blockSize };
+    }
+    const ratio = window.devicePixelRatio || 1;
+    return {
+        width: Math.round(entry.contentRect.width * ratio),
+        height: Math.round(entry.contentRect.height * ratio),
+    };
+}
+
+const sizes = new ResizeObserver((entries) => {
+    const next = deviceSize(entries[entries.length - 1]);
+    if (size === null || next.width !== size.width || next.height !== size.height) {
+        size = next;
+        restart();
+    }
+});
+try {
+    // Also told when only the pixel ratio changes (zoom, another screen).
+    sizes.observe(canvas, { box: 'device-pixel-content-box' });
+} catch {
+    sizes.observe(canvas);
+}
+
+document.addEventListener('visibilitychange', () => restartSchedule(schedule));
+
+const seed = seedOf(query);
+if (seed !== null) {
+    core.fixSeed(seed);
+}
+core.setSettings(settings);
+showSettings(settings);
+showInAddress(settingsParams(settings, query));
+bindPanel(core, () => settings, (next) => {
+    applySettings(next);
+    storeSettings(settings);
+    showInAddress(settingsParams(settings, new URLSearchParams(location.search)));
+});
+// Hiding the panel puts panel=0 into the query, so that a link keeps it hidden.
+function setPanelShown(shown) {
+    showPanel(shown);
+    const params = new URLSearchParams(location.search);
+    if (shown) {
+        params.delete('panel');
+    } else {
+        params.set('panel', '0');
+    }
+    showInAddress(params);
+}
+document.getElementById('hide-panel').addEventListener('click', () => setPanelShown(false));
+document.getElementById('show-panel').addEventListener('click', () => setPanelShown(true));
+showPanel(query.get('panel') !== '0');
+bindSaverMode(document.getElementById('fullscreen'));
+requestAnimationFrame(frame);
