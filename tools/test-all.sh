@@ -2,11 +2,11 @@
 # Runs every test: the native unit suite, the same under ASan and UBSan, the Linux hack on
 # Xvfb and under XScreenSaver and MATE's screen saver, short fuzz runs, the web page in
 # Chromium, the core's unit suite and trace checks cross-built for aarch64 Linux and run
-# under qemu-user, then the Windows build's unit
-# suite and the Win32 test programs under Wine on a virtual display, the same for the
-# x86_64 build under 64-bit Wine (without the cases that need the Windows 95/98/Me family,
-# which has no 64-bit version), then the release packages (Windows ZIPs, the Linux hack's
-# amd64 and arm64 .debs) with their checks and the README's pictures.
+# under qemu-user, then the Windows build's unit suite and the Win32 test programs under
+# Wine on a virtual display, the same for the x86_64 build under 64-bit Wine (without the
+# cases that need the Windows 95/98/Me family, which has no 64-bit version), then the
+# release packages (Windows ZIPs, the Linux hack's amd64 and arm64 .debs) with their checks
+# and the README's pictures.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
