@@ -28,14 +28,19 @@ def crlf_problem(text):
     return None
 
 
-def subsystem(image):
-    """(subsystem, major, minor) from a PE file's optional header."""
+def file_header(image):
+    """Offset of a PE file's COFF file header; its optional header follows 20 bytes later."""
     if image[:2] != b"MZ":
         raise ValueError("no MZ header")
     pe = struct.unpack_from("<I", image, 0x3C)[0]
     if image[pe:pe + 4] != b"PE\0\0":
         raise ValueError("no PE signature")
-    optional = pe + 4 + 20
+    return pe + 4
+
+
+def subsystem(image):
+    """(subsystem, major, minor) from a PE file's optional header."""
+    optional = file_header(image) + 20
     # The same offsets in PE32 and PE32+ optional headers.
     major, minor = struct.unpack_from("<HH", image, optional + 48)
     (kind,) = struct.unpack_from("<H", image, optional + 68)
@@ -62,19 +67,24 @@ def check(package, subsystem_version, licence_path):
             problems.append(f"sinuet.scr has subsystem version {major}.{minor}, "
                             f"not {subsystem_version}")
 
-    with open(package, "rb") as zip_file:
-        digest = hashlib.sha256(zip_file.read()).hexdigest()
+    return problems + checksum_problems(package)
+
+
+def checksum_problems(package):
+    """What is wrong with the .sha256 file beside the package (sha256sum's format)."""
+    with open(package, "rb") as packed:
+        digest = hashlib.sha256(packed.read()).hexdigest()
     try:
         with open(package + ".sha256", "rb") as sums:
             line = sums.read().decode("ascii")
     except (OSError, UnicodeDecodeError) as error:
-        return problems + [f"checksum file: {error}"]
+        return [f"checksum file: {error}"]
     expected_line = f"{digest}  {os.path.basename(package)}\n"
     if not re.fullmatch(r"[0-9a-f]{64}  \S+\n", line):
-        problems.append(f"checksum file is not in sha256sum format: {line!r}")
-    elif line != expected_line:
-        problems.append(f"checksum file says {line!r}, the package is {expected_line!r}")
-    return problems
+        return [f"checksum file is not in sha256sum format: {line!r}"]
+    if line != expected_line:
+        return [f"checksum file says {line!r}, the package is {expected_line!r}"]
+    return []
 
 
 def main():
