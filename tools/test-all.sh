@@ -4,8 +4,8 @@
 # cross-built for aarch64 Linux and run under qemu-user, then the Windows build's unit
 # suite and the Win32 test programs under Wine on a virtual display, the same for the
 # x86_64 build under 64-bit Wine (without the cases that need the Windows 95/98/Me family,
-# which has no 64-bit version), then the release packages with their check and the
-# README's pictures.
+# which has no 64-bit version), then the README's pictures, the release packages with their
+# check, and the setup program's install and uninstall under 32- and 64-bit Wine.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -116,8 +116,13 @@ for png in preview:152x112 dialog:382x460; do
 done
 
 # The release workflow's steps (with the build root of this run): the Release cross build,
-# the ZIP and its checksum, and ctest's check of each package.
-echo "== release package"
+# the ZIPs and the setup program with their checksums, and ctest's check of each package.
+echo "== release packages and setup program"
 cmake --preset release -B "$build/release" >/dev/null
 cmake --build "$build/release"
 ctest --test-dir "$build/release" --output-on-failure --no-tests=error
+
+# The setup program's silent round trips under 32- and 64-bit Wine, in prefixes of their own
+# in the release tree; the i686 build brings the helper that runs the installed saver.
+wine_session_stop
+bash tests/wine/setup/run_setup_tests.sh "$build/release" "$build/windows"

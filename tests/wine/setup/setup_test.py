@@ -3,13 +3,14 @@
 (made by run_setup_tests.sh): x86 in a 32-bit prefix, x64 in a 64-bit one.
 
 x86: /S installs the 32-bit saver into system32 with the Uninstall entry and an uninstaller
-     that carries the version information; the installed saver runs full screen and closes;
-     a second install leaves one saver and one entry; the quiet uninstall command, as the
-     entry gives it, removes the saver, the entry and the folder, and turns the screen saver
-     setting off, since it named the installed saver.
+     that carries the version information; the installed saver runs full screen and closes,
+     and a second install while it runs ends with 3010 and replaces the file at the restart;
+     one saver and one entry stay; the quiet uninstall command, as the entry gives it,
+     removes the saver, the entry and the folder, and turns the screen saver setting off,
+     since it named the installed saver.
 x64: /S installs the 64-bit saver into the real system32, nothing into syswow64, the entry
-     into the 64-bit registry view; the uninstaller removes them and keeps a screen saver
-     setting that names another saver.
+     into the 64-bit registry view; a second install replaces it at once; the quiet
+     uninstall removes them and keeps a screen saver setting that names another saver.
 
 Usage: setup_test.py x86|x64 RELEASE_DIR VERSION [SAVER_ROUND_TRIP.exe]
 """
@@ -52,6 +53,10 @@ def unix_path(windows_path):
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", rest)
 
 
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
 def reg_query(key, *options):
     """{value name: (type, data)} of a registry key, or None when it does not exist."""
     result = wine("reg", "query", key, *options)
@@ -66,7 +71,7 @@ def reg_query(key, *options):
 
 
 def sinuet_entries(*options):
-    """The Uninstall subkeys whose DisplayName is Sinuet."""
+    """The Uninstall subkeys whose DisplayName is Sinuet, by name."""
     result = wine("reg", "query", UNINSTALL_KEY, "/s", *options)
     entries = []
     for block in result.stdout.split("\n\n"):
@@ -152,23 +157,9 @@ def leftovers():
     return [name for name in os.listdir(folder) if re.fullmatch(r"ns.*\.tmp", name, re.I)]
 
 
-def test_x86(setup, release, version, round_trip):
-    install(setup, "first install")
-    check_saver(release, "x86", version, "PE32 i386")
-    entry = check_entry(version)
-    result = wine(round_trip, SAVER)
-    expect(result.returncode == 0, "the installed saver runs full screen and closes: "
-           + (result.stdout + result.stderr).strip())
-
-    install(setup, "second install")
-    expect(sinuet_entries() == [UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE") + r"\Sinuet"],
-           f"one Uninstall entry after two installs (got {sinuet_entries()})")
-    expect(sorted(os.listdir(unix_path(INSTALL_DIR))) == ["LICENSE.txt", "uninstall.exe"],
-           "the program folder holds LICENSE.txt and uninstall.exe only")
-    expect(not leftovers(), f"no temporary file in system32 (got {leftovers()})")
-
-    # The setting as the display control panel of Windows XP writes it, in upper case.
-    wine("reg", "add", DESKTOP_KEY, "/v", "SCRNSAVE.EXE", "/d", SAVER.upper(), "/f")
+def uninstall_quietly(entry, *options):
+    """Runs the entry's quiet uninstall command and waits for its last effect, the program
+    folder gone; then the saver and the entry must be gone too."""
     quiet = entry.get("QuietUninstallString", ("", ""))[1]
     command = re.fullmatch(r'"([^"]+)"(.*)', quiet)
     expect(command is not None, f"the quiet uninstall command is a quoted path (got {quiet!r})")
@@ -178,7 +169,31 @@ def test_x86(setup, release, version, round_trip):
         expect(wait_until(lambda: not os.path.exists(unix_path(INSTALL_DIR))),
                "the quiet uninstall removes the program folder")
     expect(read(SAVER) is None, "the quiet uninstall removes the saver")
-    expect(reg_query(UNINSTALL_KEY + r"\Sinuet") is None, "the quiet uninstall removes the entry")
+    expect(reg_query(UNINSTALL_KEY + r"\Sinuet", *options) is None,
+           "the quiet uninstall removes the entry")
+
+
+def test_x86(setup, release, version, round_trip):
+    install(setup, "first install")
+    check_saver(release, "x86", version, "PE32 i386")
+    entry = check_entry(version)
+    # The second install runs while the installed saver is shown, so its file is in use.
+    result = wine(round_trip, SAVER, windows_path(setup) + " /S")
+    expect(result.returncode == 0, "the installed saver runs full screen and closes: "
+           + (result.stdout + result.stderr).strip())
+    expect("command exit code 3010" in result.stdout,
+           "the second install, with the saver running, asks for a restart (3010)")
+    expect(len(leftovers()) == 1, "the new saver waits beside the running one")
+    wine("wineboot", "--restart")
+    expect(not leftovers() and read(SAVER) == zip_saver(release, "x86", version),
+           "at the restart the new saver takes the old one's place")
+    expect(len(sinuet_entries()) == 1, "one Uninstall entry after two installs")
+    expect(sorted(os.listdir(unix_path(INSTALL_DIR))) == ["LICENSE.txt", "uninstall.exe"],
+           "the program folder holds LICENSE.txt and uninstall.exe only")
+
+    # The setting as the display control panel of Windows XP writes it, in upper case.
+    wine("reg", "add", DESKTOP_KEY, "/v", "SCRNSAVE.EXE", "/d", SAVER.upper(), "/f")
+    uninstall_quietly(entry)
     desktop = reg_query(DESKTOP_KEY) or {}
     expect("SCRNSAVE.EXE" not in desktop, "SCRNSAVE.EXE, which named the saver, is cleared")
     expect(desktop.get("ScreenSaveActive", ("", ""))[1] == "0", "the screen saver is off")
@@ -190,16 +205,14 @@ def test_x64(setup, release, version):
     install(setup, "install")
     check_saver(release, "x64", version, "PE32+ x86-64")
     expect(read(r"C:\windows\syswow64\sinuet.scr") is None, "nothing in syswow64")
-    check_entry(version, "/reg:64")
+    entry = check_entry(version, "/reg:64")
     expect(reg_query(UNINSTALL_KEY + r"\Sinuet", "/reg:32") is None,
            "no entry in the 32-bit registry view")
+    install(setup, "second install")
+    expect(not leftovers(), f"the second install replaces the saver at once (got {leftovers()})")
+    expect(len(sinuet_entries("/reg:64")) == 1, "one Uninstall entry after two installs")
 
-    # Run in place (_?=), so that Wine returns when the uninstaller is done.
-    result = wine(INSTALL_DIR + r"\uninstall.exe", "/S", "_?=" + INSTALL_DIR)
-    expect(result.returncode == 0, f"the uninstaller exits with 0 (got {result.returncode})")
-    expect(read(SAVER) is None, "the uninstaller removes the 64-bit saver")
-    expect(reg_query(UNINSTALL_KEY + r"\Sinuet", "/reg:64") is None,
-           "the uninstaller removes the entry")
+    uninstall_quietly(entry, "/reg:64")
     found = (reg_query(DESKTOP_KEY) or {}).get("SCRNSAVE.EXE", ("", ""))[1]
     expect(found == other, f"SCRNSAVE.EXE naming another saver stays (got {found!r})")
 
