@@ -87,16 +87,20 @@ def checksum_problems(package):
     return []
 
 
+def report(path, problems, all_right):
+    """Prints each problem and ends with status 1, or prints what is right."""
+    for problem in problems:
+        print(f"{path}: {problem}")
+    if problems:
+        sys.exit(1)
+    print(f"{path}: {all_right}")
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    package = sys.argv[1]
-    problems = check(package, sys.argv[2], sys.argv[3])
-    for problem in problems:
-        print(f"{package}: {problem}")
-    if problems:
-        sys.exit(1)
-    print(f"{package}: the three files, CRLF texts, checksum and subsystem {sys.argv[2]} are right")
+    report(sys.argv[1], check(*sys.argv[1:]),
+           f"the three files, CRLF texts, checksum and subsystem {sys.argv[2]} are right")
 
 
 if __name__ == "__main__":

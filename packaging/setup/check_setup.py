@@ -11,7 +11,7 @@ import struct
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "release"))
-from check_package import checksum_problems, file_header, subsystem  # noqa: E402
+from check_package import checksum_problems, file_header, report, subsystem  # noqa: E402
 
 IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
 VS_FIXEDFILEINFO_SIGNATURE = 0xFEEF04BD
@@ -107,13 +107,8 @@ def check(setup, version, numbers):
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    setup = sys.argv[1]
-    problems = check(setup, sys.argv[2], sys.argv[3])
-    for problem in problems:
-        print(f"{setup}: {problem}")
-    if problems:
-        sys.exit(1)
-    print(f"{setup}: 32-bit GUI program for administrators, version {sys.argv[2]}, checksum right")
+    report(sys.argv[1], check(*sys.argv[1:]),
+           f"32-bit GUI program for administrators, version {sys.argv[2]}, checksum right")
 
 
 if __name__ == "__main__":
