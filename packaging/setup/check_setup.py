@@ -4,9 +4,10 @@ family runs it) that asks for administrator rights, with version information nam
 and its version, and its .sha256 file beside it in sha256sum's format.
 
 Usage: check_setup.py SETUP.exe VERSION VERSION_NUMBERS   (e.g. 1.5 1.5.0.0)
-The Wine test of the installer imports pe_format and version_info from here.
+The Wine test of the installer imports pe_format and version_problems from here.
 """
 import os
+import re
 import struct
 import sys
 
@@ -27,67 +28,32 @@ def pe_format(image):
     return f"{formats.get(magic, hex(magic))} {machines.get(machine, hex(machine))}"
 
 
-def _text_z(data, offset):
-    """A NUL-ended UTF-16LE text at offset, and the offset after its NUL."""
-    end = offset
-    while data[end:end + 2] != b"\0\0":
-        end += 2
-    return data[offset:end].decode("utf-16-le"), end + 2
+def version_string(image, name):
+    """A string value of the version resource (a String block: its name, a NUL, padding to
+    32 bits, the value and a NUL, all UTF-16LE), or None."""
+    pattern = re.escape((name + "\0").encode("utf-16-le")) + rb"(?:\0\0)?((?:[^\0].|\0[^\0])*?)\0\0"
+    found = re.search(pattern, image, re.S)
+    return found.group(1).decode("utf-16-le") if found else None
 
 
-def _block(data, offset, start):
-    """One block of a version resource (VS_VERSIONINFO, StringFileInfo, StringTable, String):
-    its key, its value (text or bytes), where its children begin and where it ends. Members
-    are aligned to 32 bits from the resource's start."""
-    length, value_length, is_text = struct.unpack_from("<HHH", data, offset)
-    key, value_at = _text_z(data, offset + 6)
-    value_at += (start - value_at) % 4
-    value_end = value_at + (value_length * 2 if is_text else value_length)
-    value = data[value_at:value_end]
-    if is_text:
-        value = value.decode("utf-16-le").rstrip("\0")
-    children = value_end + (start - value_end) % 4
-    return key, value, children, offset + length
-
-
-def version_info(image):
-    """(file version numbers, {string name: value}) from the file's version resource, or None
-    when it has none."""
-    start = image.find("VS_VERSION_INFO\0".encode("utf-16-le")) - 6
-    if start < 0:
+def file_version(image):
+    """The four numbers of VS_FIXEDFILEINFO's file version, as "1.5.0.0", or None."""
+    at = image.find(struct.pack("<I", VS_FIXEDFILEINFO_SIGNATURE))
+    if at < 0:
         return None
-    _, fixed, child, end = _block(image, start, start)
-    signature, _, file_ms, file_ls = struct.unpack_from("<IIII", fixed)
-    if signature != VS_FIXEDFILEINFO_SIGNATURE:
-        return None
-    numbers = f"{file_ms >> 16}.{file_ms & 0xFFFF}.{file_ls >> 16}.{file_ls & 0xFFFF}"
-    strings = {}
-    while child < end:
-        key, _, table, child_end = _block(image, child, start)
-        while key == "StringFileInfo" and table < child_end:
-            _, _, entry, table_end = _block(image, table, start)
-            while entry < table_end:
-                name, value, _, entry_end = _block(image, entry, start)
-                strings[name] = value
-                entry = entry_end + (start - entry_end) % 4
-            table = table_end + (start - table_end) % 4
-        child = child_end + (start - child_end) % 4
-    return numbers, strings
+    high, low = struct.unpack_from("<II", image, at + 8)
+    return f"{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}"
 
 
 def version_problems(image, version, numbers):
     """What in the version information does not name Sinuet at this version."""
-    info = version_info(image)
-    if info is None:
-        return ["no version information"]
-    found_numbers, strings = info
     problems = []
-    if found_numbers != numbers:
-        problems.append(f"file version {found_numbers}, not {numbers}")
+    if file_version(image) != numbers:
+        problems.append(f"file version {file_version(image)}, not {numbers}")
     for name, expected in (("ProductName", "Sinuet"), ("ProductVersion", version),
                            ("FileVersion", version)):
-        if strings.get(name) != expected:
-            problems.append(f"{name} is {strings.get(name)!r}, not {expected!r}")
+        if version_string(image, name) != expected:
+            problems.append(f"{name} is {version_string(image, name)!r}, not {expected!r}")
     return problems
 
 
