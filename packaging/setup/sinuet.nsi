@@ -16,8 +16,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Sinuet"
 !define PUBLISHER "the Sinuet team"
 !define SAVER "$SYSDIR\sinuet.scr"
-!define SETTINGS_NOTE "Your Sinuet settings stay under HKEY_CURRENT_USER\SinuetSet9; \
-the command  reg delete HKCU\SinuetSet9 /f  removes them."
+!define SETTINGS_NOTE "Your Sinuet settings stay under HKEY_CURRENT_USER\SinuetSet9. \
+To remove them too, run:  reg delete HKCU\SinuetSet9 /f"
 
 Name "Sinuet"
 Caption "Sinuet ${VERSION} Setup"
@@ -34,7 +34,7 @@ ShowUninstDetails show
 Windows system folder, where the screen saver settings find it, and adds it to Installed \
 apps (Programs and Features), from where it can be removed again.$\r$\n$\r$\n\
 Setup needs administrator rights, since only an administrator may change the system \
-folder.$\r$\n$\r$\nClick Next to install."
+folder.$\r$\n$\r$\nClick Install to start."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Sinuet ${VERSION} is installed. Choose it in the screen saver \
@@ -45,7 +45,7 @@ the rest."
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Sinuet will be removed from this computer. \
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Sinuet will be removed from this computer.$\r$\n$\r$\n\
 ${SETTINGS_NOTE}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
