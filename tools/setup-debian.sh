@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth x11-apps x11-utils imagemagick ffmpeg python3
-  libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps
+  libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps nsis
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   mate-screensaver dbus libglib2.0-bin desktop-file-utils strace

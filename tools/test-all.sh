@@ -129,9 +129,14 @@ for png in preview:152x112 dialog:382x460; do
 done
 
 # The release workflow's steps (with the build root of this run): the Release builds, the
-# ZIPs, the .debs and their checksums, and ctest's check of each package, with the arm64
-# hack under qemu drawing what the amd64 one draws.
-echo "== release package"
+# ZIPs, the setup program and the .debs with their checksums, and ctest's check of each
+# package, with the arm64 hack under qemu drawing what the amd64 one draws.
+echo "== release packages and setup program"
 cmake --preset release -B "$build/release" >/dev/null
 cmake --build "$build/release"
 ctest --test-dir "$build/release" --output-on-failure --no-tests=error
+
+# The setup program's silent round trips under 32- and 64-bit Wine, in prefixes of their own
+# in the release tree; the i686 build brings the helper that runs the installed saver.
+wine_session_stop
+bash tests/wine/setup/run_setup_tests.sh "$build/release" "$build/windows"

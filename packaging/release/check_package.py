@@ -28,14 +28,19 @@ def crlf_problem(text):
     return None
 
 
-def subsystem(image):
-    """(subsystem, major, minor) from a PE file's optional header."""
+def file_header(image):
+    """Offset of a PE file's COFF file header; its optional header follows 20 bytes later."""
     if image[:2] != b"MZ":
         raise ValueError("no MZ header")
     pe = struct.unpack_from("<I", image, 0x3C)[0]
     if image[pe:pe + 4] != b"PE\0\0":
         raise ValueError("no PE signature")
-    optional = pe + 4 + 20
+    return pe + 4
+
+
+def subsystem(image):
+    """(subsystem, major, minor) from a PE file's optional header."""
+    optional = file_header(image) + 20
     # The same offsets in PE32 and PE32+ optional headers.
     major, minor = struct.unpack_from("<HH", image, optional + 48)
     (kind,) = struct.unpack_from("<H", image, optional + 68)
@@ -66,9 +71,9 @@ def check(package, subsystem_version, licence_path):
 
 
 def checksum_problems(package):
-    """What is wrong with PACKAGE.sha256, which must be in sha256sum's format and match."""
-    with open(package, "rb") as package_file:
-        digest = hashlib.sha256(package_file.read()).hexdigest()
+    """What is wrong with the .sha256 file beside the package (sha256sum's format)."""
+    with open(package, "rb") as packed:
+        digest = hashlib.sha256(packed.read()).hexdigest()
     try:
         with open(package + ".sha256", "rb") as sums:
             line = sums.read().decode("ascii")
@@ -82,16 +87,20 @@ def checksum_problems(package):
     return []
 
 
+def report(path, problems, all_right):
+    """Prints each problem and ends with status 1, or prints what is right."""
+    for problem in problems:
+        print(f"{path}: {problem}")
+    if problems:
+        sys.exit(1)
+    print(f"{path}: {all_right}")
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    package = sys.argv[1]
-    problems = check(package, sys.argv[2], sys.argv[3])
-    for problem in problems:
-        print(f"{package}: {problem}")
-    if problems:
-        sys.exit(1)
-    print(f"{package}: the three files, CRLF texts, checksum and subsystem {sys.argv[2]} are right")
+    report(sys.argv[1], check(*sys.argv[1:]),
+           f"the three files, CRLF texts, checksum and subsystem {sys.argv[2]} are right")
 
 
 if __name__ == "__main__":
