@@ -224,8 +224,17 @@ Section "Uninstall"
     ${EndIf}
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     Delete "$INSTDIR\LICENSE.txt"
-    Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR"
+    ; This is the uninstaller's copy in the temp folder; the uninstall.exe that started it may
+    ; still be ending on a busy machine, so its deletion is tried for a few seconds.
+    ${For} $0 1 20
+        Delete "$INSTDIR\uninstall.exe"
+        ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+            ${Break}
+        ${EndIf}
+        Sleep 500
+    ${Next}
+    Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+    RMDir /REBOOTOK "$INSTDIR"
     DetailPrint "${SETTINGS_NOTE}"
     !insertmacro RedirectedFolders
 SectionEnd
