@@ -130,7 +130,7 @@ for gif in saver-default saver-tilted; do
         'BEGIN { exit !(f >= 100 && f <= 125 && s >= 4.8 && b <= 4 * 1024 * 1024) }' ||
         { echo "$gif.gif: expected 100..125 frames, about 5 s and at most 4 MB" >&2; exit 1; }
 done
-for png in preview:152x112 dialog:382x460; do
+for png in preview:152x112 dialog:382x460 saver-monitors:1824x768; do
     size=$(identify -format %wx%h "$pictures/${png%%:*}.png")
     [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
 done
