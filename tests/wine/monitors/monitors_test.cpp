@@ -7,23 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <ostream>
 #include <cstdlib>
 #include <string>
-#include <tuple>
-
-// Found by argument lookup, so in the rectangle's own (global) namespace.
-static bool operator<(const RECT &a, const RECT &b) {
-    return std::tie(a.left, a.top, a.right, a.bottom) < std::tie(b.left, b.top, b.right, b.bottom);
-}
-static bool operator==(const RECT &a, const RECT &b) {
-    return EqualRect(&a, &b) != 0;
-}
-static void PrintTo(const RECT &r, std::ostream *out) {
-    *out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-}
 
 namespace {
 
@@ -36,14 +22,16 @@ const Layout LAYOUTS[] = {
     {"three", {{0, 0, 1024, 768}, {-800, 0, 0, 600}, {0, 768, 640, 1248}}},
 };
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
-    reinterpret_cast<std::vector<RECT> *>(list)->push_back(*rect);
+// Counts the monitors that Wine lists where the layout has one.
+struct Listing {
+    const Layout *layout;
+    size_t matched;
+};
+BOOL CALLBACK MatchMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
+    Listing &listing = *reinterpret_cast<Listing *>(data);
+    for (const RECT &m : listing.layout->monitors)
+        listing.matched += EqualRect(&m, rect) != 0;
     return TRUE;
-}
-
-std::vector<RECT> Sorted(std::vector<RECT> rects) {
-    std::sort(rects.begin(), rects.end());
-    return rects;
 }
 
 RECT VirtualScreen() {
@@ -56,9 +44,10 @@ RECT VirtualScreen() {
 bool AwaitWindowRect(HWND window, const RECT &expected, DWORD limitMs) {
     const DWORD start = GetTickCount();
     RECT now = {};
-    while (GetWindowRect(window, &now) && !(now == expected) && GetTickCount() - start < limitMs)
+    while (GetWindowRect(window, &now) && !EqualRect(&now, &expected) &&
+           GetTickCount() - start < limitMs)
         PumpMessages(20);
-    return now == expected;
+    return EqualRect(&now, &expected) != 0;
 }
 
 SaverSettings PictureSettings(int count, int view3D) {
@@ -72,6 +61,10 @@ SaverSettings PictureSettings(int count, int view3D) {
     return settings;
 }
 
+long AreaOf(const RECT &m) {
+    return static_cast<long>(m.right - m.left) * (m.bottom - m.top);
+}
+
 class Monitors : public testing::Test {
   protected:
     void SetUp() override {
@@ -82,9 +75,11 @@ class Monitors : public testing::Test {
             if (std::string(name) == known.name)
                 layout = &known;
         ASSERT_NE(layout, nullptr) << "unknown layout " << name;
-        std::vector<RECT> seen;
-        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&seen));
-        ASSERT_EQ(Sorted(seen), Sorted(layout->monitors)) << "Wine does not see the layout";
+        Listing listing = {layout, 0};
+        EnumDisplayMonitors(nullptr, nullptr, MatchMonitor, reinterpret_cast<LPARAM>(&listing));
+        ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), static_cast<int>(layout->monitors.size()));
+        ASSERT_EQ(listing.matched, layout->monitors.size())
+            << "Wine does not place the monitors as the layout " << name << " does";
         frog = FrogPicture();
         ASSERT_GT(frog.width, 0);
     }
@@ -97,8 +92,8 @@ class Monitors : public testing::Test {
         ASSERT_NE(window, nullptr);
     }
 
-    // Captures every monitor until each shows its frog and its bands have grown over a tenth
-    // of it, or the limit passes.
+    // Captures every monitor until each shows its frog and band pixels over a tenth of it,
+    // or the limit passes.
     std::vector<Verdict> AwaitPictures() {
         const DWORD start = GetTickCount();
         for (;;) {
@@ -107,8 +102,8 @@ class Monitors : public testing::Test {
             for (const RECT &m : layout->monitors) {
                 verdicts.push_back(JudgeMonitor(
                     CaptureScreen(m.left, m.top, m.right - m.left, m.bottom - m.top), frog));
-                shown = shown && verdicts.back().frog >= 0.9 &&
-                        verdicts.back().band >= (m.right - m.left) * (m.bottom - m.top) / 10;
+                shown =
+                    shown && verdicts.back().frog >= 0.9 && verdicts.back().band >= AreaOf(m) / 10;
             }
             if (shown || GetTickCount() - start >= 30000)
                 return verdicts;
@@ -116,7 +111,8 @@ class Monitors : public testing::Test {
         }
     }
 
-    // Each monitor its frog at its own centre, its bands around it, and nothing else.
+    // Each monitor its frog at its own centre, its bands around it, and nothing else; the
+    // window over the whole virtual screen.
     void ExpectOwnPictures(const char *when) {
         const std::vector<Verdict> verdicts = AwaitPictures();
         for (size_t n = 0; n < verdicts.size(); ++n) {
@@ -125,14 +121,11 @@ class Monitors : public testing::Test {
                          when + (saverSettings.view3D ? ", tilted" : ", flat"));
             EXPECT_GE(v.frog, 0.9);
             EXPECT_LT(v.frogShifted, 0.5);
-            const RECT &m = layout->monitors[n];
-            EXPECT_GE(v.band, (m.right - m.left) * (m.bottom - m.top) / 10);
+            EXPECT_GE(v.band, AreaOf(layout->monitors[n]) / 10);
             EXPECT_GT(v.innermost, 0);
             EXPECT_EQ(v.stray, 0) << "pixels that are not this monitor's own picture";
         }
-        RECT place = {};
-        GetWindowRect(window, &place);
-        EXPECT_TRUE(place == VirtualScreen()) << "the window does not cover the virtual screen";
+        EXPECT_TRUE(AwaitWindowRect(window, VirtualScreen(), 0));
     }
 
     const Layout *layout = nullptr;
@@ -150,13 +143,13 @@ TEST_F(Monitors, EachShowsItsOwnPictureInBothViews) {
 }
 
 // The window shrinks to a corner of the primary monitor, so that the other monitors lose
-// their pictures; a display change brings every monitor's picture back from its start.
+// their pictures; a display change brings every monitor's picture back from its start (a
+// frog is drawn only at its picture's first tick).
 TEST_F(Monitors, ADisplayChangeStartsEveryMonitorAfresh) {
     Start(PictureSettings(12, 0));
     ExpectOwnPictures("at the start");
-    const RECT corner = {0, 0, 320, 240};
     SetWindowPos(window, nullptr, 0, 0, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(AwaitWindowRect(window, corner, 10000));
+    ASSERT_TRUE(AwaitWindowRect(window, {0, 0, 320, 240}, 10000));
     PostMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
     ASSERT_TRUE(AwaitWindowRect(window, VirtualScreen(), 10000));
     ExpectOwnPictures("after the display change");
@@ -174,10 +167,9 @@ TEST_F(Monitors, GdiObjectsStayBalancedAndTheFirstInputCloses) {
     ASSERT_GT(atStart, 0) << "no way to count the saver's GDI objects";
     const DWORD start = GetTickCount();
     int changes = 0;
-    while (GetTickCount() - start < 65000) {
+    for (; GetTickCount() - start < 65000; ++changes) {
         ASSERT_TRUE(IsWindow(window)) << "closed after " << changes << " display changes";
         PostMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
-        ++changes;
         Sleep(5000); // the pace of the changes, not a wait for anything
     }
     ExpectOwnPictures("after the display changes");
