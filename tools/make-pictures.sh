@@ -6,6 +6,9 @@
 #   dialog.png         the configuration dialog (the dialog_screenshot test program)
 #   preview.png        the preview at the control panel's 152 x 112, started by
 #                      tools/preview-host
+#   saver-monitors.png full screen on two monitors, 1024x768 and 800x600 right of it, on
+#                      an Xorg server of its own (tools/monitors-session.sh: needs root);
+#                      the part of the screen that no monitor shows is grey
 # The animations are GIFs of SINUET_PICTURE_FRAMES frames (default 125: 5 s) at the saver's
 # own 25 frames per second, with a palette made from their own frames.
 #
@@ -104,3 +107,28 @@ wait_for_window "Preview" >/dev/null
 sleep 3 # a few seconds of swinging
 xwd -root -silent | convert xwd:- "$out/preview.png"
 echo "$out/preview.png"
+
+# Two monitors side by side, as Wine sees an Xorg server with two heads. Only the heads are
+# taken from the screenshot: the rest of the root is backed by no monitor.
+wine_session_stop
+source tools/monitors-session.sh
+trap 'wine_session_stop; monitors_stop' EXIT
+monitors_start two
+SINUET_DISPLAY=$DISPLAY wine_session_start "$scratch"
+wine "$bin/desktop_holder.exe" >/dev/null 2>&1 &
+set_settings N=10 LM=6
+wine "$bin/sinuet.scr" /s >/dev/null 2>&1 &
+saver=$!
+wait_for_window "Screen Saver" >/dev/null
+sleep 3 # the arcs grow to their length
+import -display "$DISPLAY" -window root "$scratch/monitors-root.png"
+stop_program "$saver"
+heads=()
+while read -r w h x y; do
+    heads+=("(" "$scratch/monitors-root.png" -crop "${w}x${h}+${x}+${y}" +repage ")"
+        -geometry "+${x}+${y}" -composite)
+done < <(monitors_heads)
+convert -size "$(identify -format %wx%h "$scratch/monitors-root.png")" xc:'#404040' \
+    "${heads[@]}" "$out/saver-monitors.png"
+monitors_stop
+echo "$out/saver-monitors.png"

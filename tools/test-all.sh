@@ -4,9 +4,10 @@
 # Chromium, the core's unit suite and trace checks cross-built for aarch64 Linux and run
 # under qemu-user, then the Windows build's unit suite and the Win32 test programs under
 # Wine on a virtual display, the same for the x86_64 build under 64-bit Wine (without the
-# cases that need the Windows 95/98/Me family, which has no 64-bit version), then the
-# release packages (Windows ZIPs, the Linux hack's amd64 and arm64 .debs) with their checks
-# and the README's pictures.
+# cases that need the Windows 95/98/Me family, which has no 64-bit version), the 32-bit
+# saver on X servers with two and three monitors, then the README's pictures, the release
+# packages (Windows ZIPs, setup program, the Linux hack's amd64 and arm64 .debs) with their
+# checks, and the setup program's install and uninstall under 32- and 64-bit Wine.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -83,7 +84,7 @@ echo "== tests under Wine"
 source tools/wine-session.sh
 trap wine_session_stop EXIT
 wine_session_start "$build/windows"
-ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE screen1920
+ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE "screen1920|monitors"
 
 # ---- x86_64: the 64-bit suites under 64-bit Wine, on the same display with a wineserver
 # and prefix of their own. The 32-bit server ends first, so that its desktop cannot take
@@ -91,7 +92,7 @@ ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --re
 echo "== 64-bit tests under 64-bit Wine"
 wine_session_stop_wine
 wine_session_start "$build/windows64" win64
-ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE "screen1920|win9x"
+ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE "screen1920|win9x|monitors"
 
 # The long run wants a 1920x1080 screen; the other suites are written for the default one.
 echo "== long run under Wine on a 1920x1080 screen"
@@ -104,6 +105,26 @@ echo "== 64-bit long run under 64-bit Wine on a 1920x1080 screen"
 wine_session_stop_wine
 wine_session_start "$build/windows64" win64
 ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
+
+# ---- several monitors: the 32-bit saver on an Xorg server per layout --------------------
+# Xvfb cannot place screens side by side, and 64-bit Wine 8 sees a single monitor on such a
+# server, so only the 32-bit build runs here: on two monitors the pictures, on three also the
+# GDI run of a minute. Wine keeps the monitors it found for as long as its wineserver runs,
+# so each server gets a wineserver of its own.
+echo "== several monitors under 32-bit Wine"
+wine_session_stop
+source tools/monitors-session.sh
+trap 'wine_session_stop; monitors_stop' EXIT
+for layout in two three; do
+    monitors_start "$layout"
+    SINUET_DISPLAY=$DISPLAY wine_session_start "$build/windows"
+    long=()
+    [ "$layout" = three ] || long=(-E 'monitors_test\.gdi')
+    SINUET_MONITORS=$layout ctest --test-dir "$build/windows" --output-on-failure -j 1 \
+        --no-tests=error --repeat until-pass:2 -L monitors "${long[@]}"
+    wine_session_stop_wine
+    monitors_stop
+done
 
 # ---- README pictures and release packages ------------------------------------------------
 # The picture command, into a scratch folder. Each animation is 125 frames of 40 ms; a
@@ -123,7 +144,7 @@ for gif in saver-default saver-tilted; do
         'BEGIN { exit !(f >= 100 && f <= 125 && s >= 4.8 && b <= 4 * 1024 * 1024) }' ||
         { echo "$gif.gif: expected 100..125 frames, about 5 s and at most 4 MB" >&2; exit 1; }
 done
-for png in preview:152x112 dialog:382x460; do
+for png in preview:152x112 dialog:382x460 saver-monitors:1824x768; do
     size=$(identify -format %wx%h "$pictures/${png%%:*}.png")
     [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
 done

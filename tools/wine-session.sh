@@ -5,7 +5,9 @@
 #                        exports DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES and
 #                        WINEARCH (win32, or win64 for the x86_64 build's prefix);
 #                        starts Xvfb unless this session's display already runs, so a 64-bit
-#                        prefix can join the display of a 32-bit one (each keeps its server)
+#                        prefix can join the display of a 32-bit one (each keeps its server),
+#                        or SINUET_DISPLAY names a display that runs already (an Xorg server
+#                        with several monitors, say), which it joins and never stops
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
@@ -50,7 +52,9 @@ wine_session_start() {
     fi
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    if [ -z "$wine_session_xvfb_pid" ] || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
+    if [ -n "${SINUET_DISPLAY:-}" ]; then
+        export DISPLAY=$SINUET_DISPLAY
+    elif [ -z "$wine_session_xvfb_pid" ] || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
         wine_session_start_xvfb || return 1
     fi
     mkdir -p "$WINEPREFIX"

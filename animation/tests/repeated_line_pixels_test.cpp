@@ -159,7 +159,7 @@ double ExpectSamePixels(const std::vector<std::vector<DrawCall>> &ticks) {
     for (size_t t = 0; t < ticks.size(); ++t) {
         ReplayEveryLine(every, everyPens, ticks[t], lines, repeats);
         // A fresh target each tick, as the saver's tick takes one.
-        GdiTarget target = {skipping.dc, {}};
+        GdiTarget target = {skipping.dc, {}, 0, 0};
         ReplaySkipping(GdiDrawingContext(target), skippingPens, ticks[t]);
         GdiFlush();
         size_t lit = 0;

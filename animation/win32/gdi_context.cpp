@@ -1,5 +1,7 @@
 #include "gdi_context.h"
 
+#include "picture_areas.h"
+
 namespace {
 GdiTarget &Target(void *target) {
     return *static_cast<GdiTarget *>(target);
@@ -30,8 +32,10 @@ void DrawLines(void *target, const LineSegment *lines, int32_t count) {
         if (IsRepeatedLine(t.last, lines[n])) {
             continue;
         }
-        MoveToEx(t.dc, lines[n].x1, lines[n].y1, nullptr);
-        LineTo(t.dc, lines[n].x2, lines[n].y2);
+        MoveToEx(t.dc, ShiftedCoordinate(lines[n].x1, t.originX),
+                 ShiftedCoordinate(lines[n].y1, t.originY), nullptr);
+        LineTo(t.dc, ShiftedCoordinate(lines[n].x2, t.originX),
+               ShiftedCoordinate(lines[n].y2, t.originY));
     }
 }
 } // namespace

@@ -1,10 +1,12 @@
 // The animation's handler of the saver window: settings, frog picture and tick timer at
-// creation, one tick per timer message, clean-up at destruction. Every message then goes
-// to the framework's DefaultSaverProc.
+// creation, one tick per timer message, a fresh start when the screen changes, clean-up at
+// destruction. Every message then goes to the framework's DefaultSaverProc.
 #include "saver_api.h"
 
 #include "figures.h"
 #include "gdi_context.h"
+#include "monitor_areas.h"
+#include "picture_areas.h"
 #include "saver_state.h"
 #include "settings.h"
 #include "tick.h"
@@ -13,20 +15,26 @@ namespace {
 const UINT_PTR TICK_TIMER = 207;
 const UINT TICK_PERIOD_MS = 40;
 
-// The figures drawn on the saver window.
-FigureState figureState = FreshFigures({0, 0, 0, 0});
+// The pictures drawn on the saver window: one per monitor in full screen, one in the
+// preview. Each record's clientRect is its area of the window's client area.
+FigureState pictures[MAX_PICTURES] = {FreshFigures({0, 0, 0, 0})};
+int32_t pictureCount = 1;
 
-HBITMAP FrogBitmap() {
-    return static_cast<HBITMAP>(figureState.frogBitmap);
+HBITMAP frogBitmap = nullptr;
+
+// Fresh pictures for the window's areas as they are now; the next tick sets them up.
+void PlacePictures(HWND window) {
+    ClientRect areas[MAX_PICTURES];
+    pictureCount = SaverPictureAreas(window, !saverState.previewMode, areas);
+    for (int32_t n = 0; n < pictureCount; ++n)
+        pictures[n] = FreshFigures(areas[n]);
 }
 
 void OnCreate(HWND window) {
     LoadSettings();
-    figureState.frogBitmap = LoadBitmapA(saverState.instance, "IDB_FROG");
+    frogBitmap = LoadBitmapA(saverState.instance, "IDB_FROG");
     SetTimer(window, TICK_TIMER, TICK_PERIOD_MS, nullptr);
-    RECT client;
-    GetClientRect(window, &client);
-    figureState.clientRect = {client.left, client.top, client.right, client.bottom};
+    PlacePictures(window);
 }
 
 // The last figure's erasing pen is still selected in the window's own context: put the
@@ -39,34 +47,64 @@ void FreeSelectedPen(HWND window) {
 
 void OnDestroy(HWND window) {
     KillTimer(window, TICK_TIMER);
-    DeleteObject(FrogBitmap());
+    DeleteObject(frogBitmap);
     FreeSelectedPen(window);
 }
 
-// Copies the frog picture onto the window when this tick shows it. A picture that failed
-// to load is skipped.
-void DrawFrog(HDC context) {
-    BITMAP picture;
-    if (FrogBitmap() == nullptr || !GetObjectA(FrogBitmap(), sizeof picture, &picture))
+// The screen changed: every monitor starts afresh on a black window, from a new list of
+// monitors. The preview keeps its one picture.
+void OnDisplayChange(HWND window) {
+    if (saverState.previewMode)
+        return;
+    PlacePictures(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    HDC context = GetDC(window);
+    FillRect(context, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(window, context);
+}
+
+// Copies the frog picture into the picture's area when this tick shows it. A picture that
+// failed to load is skipped.
+void DrawFrog(HDC context, const FigureState &picture) {
+    BITMAP bitmap;
+    if (frogBitmap == nullptr || !GetObjectA(frogBitmap, sizeof bitmap, &bitmap))
         return;
     HDC memory = CreateCompatibleDC(context);
-    HGDIOBJ previous = SelectObject(memory, FrogBitmap());
-    if (FrogDueThisTick(figureState)) {
-        FrogPlacement place = PlaceFrog(figureState, picture.bmWidth, picture.bmHeight);
-        BitBlt(context, place.x, place.y, picture.bmWidth, picture.bmHeight, memory, 0, 0, SRCCOPY);
+    HGDIOBJ previous = SelectObject(memory, frogBitmap);
+    if (FrogDueThisTick(picture)) {
+        FrogPlacement place = PlaceFrog(picture, bitmap.bmWidth, bitmap.bmHeight);
+        BitBlt(context, picture.clientRect.left + place.x, picture.clientRect.top + place.y,
+               bitmap.bmWidth, bitmap.bmHeight, memory, 0, 0, SRCCOPY);
     }
     SelectObject(memory, previous);
     DeleteDC(memory);
 }
 
+// One tick of one picture, drawn with its area's top-left corner as its origin.
+void DrawPicture(HDC context, FigureState &picture) {
+    DrawFrog(context, picture);
+    GdiTarget target = {context, {}, picture.clientRect.left, picture.clientRect.top};
+    DrawFigures(GdiDrawingContext(target), picture);
+    FinishTick(picture);
+}
+
+// Several pictures are each clipped to their own area, so that no line reaches a neighbour;
+// the window's own context keeps no clip between ticks. A single picture is drawn unclipped.
 void OnTick(HWND window) {
-    if (figureState.firstTick == 1)
-        SetUpFigures(figureState);
+    if (pictures[0].firstTick == 1)
+        SetUpPictures(pictures, pictureCount);
     HDC context = GetDC(window);
-    DrawFrog(context);
-    GdiTarget target = {context, {}};
-    DrawFigures(GdiDrawingContext(target), figureState);
-    FinishTick(figureState);
+    for (int32_t n = 0; n < pictureCount; ++n) {
+        const ClientRect &area = pictures[n].clientRect;
+        if (pictureCount > 1) {
+            SelectClipRgn(context, nullptr);
+            IntersectClipRect(context, area.left, area.top, area.right, area.bottom);
+        }
+        DrawPicture(context, pictures[n]);
+    }
+    if (pictureCount > 1)
+        SelectClipRgn(context, nullptr);
     ReleaseDC(window, context);
 }
 } // namespace
@@ -81,6 +119,9 @@ extern "C" LRESULT WINAPI ScreenSaverProc(HWND window, UINT message, WPARAM wPar
             break;
         case WM_TIMER:
             OnTick(window);
+            break;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange(window);
             break;
     }
     return DefaultSaverProc(window, message, wParam, lParam);

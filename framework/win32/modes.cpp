@@ -1,6 +1,7 @@
 #include "modes.h"
 
 #include "decimal_handle.h"
+#include "dpi_awareness.h"
 #include "mode_decision.h"
 #include "password_support.h"
 #include "saver_api.h"
@@ -23,6 +24,7 @@ HWND WindowOrForeground(const char *handleText) {
 
 int RunMode(const char *tail) {
     ModeDecision decision = DecideMode(tail, saverState.win9x);
+    RequestDpiAwareness(DpiRequestOf(decision.mode));
     switch (decision.mode) {
         case MODE_CONFIGURE_UNOWNED:
             return RunConfigure(nullptr);

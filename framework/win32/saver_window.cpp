@@ -69,6 +69,12 @@ int RunMessageLoop() {
 }
 } // namespace
 
+void FitToScreen(HWND window) {
+    const RECT place = ScreenPlace();
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int RunSaver(HWND parent) {
     WNDCLASSA windowClass = SaverWindowClass();
     RECT place;

@@ -11,6 +11,9 @@ int RunSaver(HWND parent);
 
 enum { EXIT_NO_WINDOW = -1 };
 
+// Moves and sizes the full-screen window to the screen's clip box as it is now.
+void FitToScreen(HWND window);
+
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 extern const char *const SAVER_CLASS_NAME; // "WindowsScreenSaverClass"

@@ -53,6 +53,13 @@ LRESULT ForwardToParent(HWND window, UINT message, LPARAM lParam) {
     return 1;
 }
 
+// The screen changed (a monitor plugged in or out, another resolution): the full-screen
+// window covers the screen as it is now before the animation starts afresh on it.
+void OnDisplayChange(HWND window) {
+    if (!saverState.previewMode)
+        FitToScreen(window);
+}
+
 // Switching windows and starting another saver are refused while running full screen.
 bool IsBlockedCommand(WPARAM command) {
     return command == SC_NEXTWINDOW || command == SC_PREVWINDOW || command == SC_SCREENSAVE;
@@ -96,6 +103,9 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if (saverState.closing)
                 return 0;
             Sleep(0);
+            break;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange(window);
             break;
     }
     return ScreenSaverProc(window, message, wParam, lParam);

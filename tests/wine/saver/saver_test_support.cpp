@@ -125,3 +125,43 @@ void StoreSettings(const SaverSettings &settings) {
     }
     RegCloseKey(key);
 }
+
+Capture FrogPicture() {
+    Capture picture;
+    HMODULE image = LoadLibraryExA(SaverPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    HBITMAP bitmap = image ? LoadBitmapA(image, "IDB_FROG") : nullptr;
+    BITMAP size;
+    if (bitmap && GetObjectA(bitmap, sizeof size, &size)) {
+        picture.width = size.bmWidth;
+        picture.height = size.bmHeight;
+        picture.pixels.resize(static_cast<size_t>(size.bmWidth) * size.bmHeight);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = size.bmWidth;
+        info.bmiHeader.biHeight = -size.bmHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, size.bmHeight, picture.pixels.data(), &info, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        for (uint32_t &pixel : picture.pixels)
+            pixel &= 0xFFFFFFu;
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (image)
+        FreeLibrary(image);
+    return picture;
+}
+
+double FrogMatch(const Capture &screen, const Capture &frog, int x, int y) {
+    int same = 0, coloured = 0;
+    for (int row = 0; row < frog.height; ++row)
+        for (int column = 0; column < frog.width; ++column) {
+            if (frog.At(column, row) == 0)
+                continue;
+            ++coloured;
+            same += screen.At(x + column, y + row) == frog.At(column, row);
+        }
+    return coloured ? static_cast<double>(same) / coloured : 0.0;
+}

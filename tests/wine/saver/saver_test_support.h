@@ -55,6 +55,13 @@ struct Capture {
 };
 Capture CaptureScreen(int left, int top, int width, int height);
 
+// The frog picture from the saver's own resources, as 0x00RRGGBB pixels.
+Capture FrogPicture();
+
+// Share of the picture's coloured (not black) pixels found unchanged at (x, y) of the
+// capture.
+double FrogMatch(const Capture &screen, const Capture &frog, int x, int y);
+
 // A colour reference 0x00BBGGRR as a captured pixel 0x00RRGGBB.
 uint32_t PixelOf(uint32_t colorRef);
 

@@ -100,6 +100,32 @@ TEST_F(SaverWindowTest, FullScreenPassesHelpAndContextMenuOn) {
     EXPECT_TRUE(WasPassedOn(WM_CONTEXTMENU));
 }
 
+// A display change fits the full-screen window to the screen's clip box as it is now; a
+// preview keeps its place. Both pass the change on to the animation.
+TEST_F(SaverWindowTest, ADisplayChangeFitsOnlyTheFullScreenWindowToTheScreen) {
+    RECT screen = {};
+    HDC screenContext = GetDC(nullptr);
+    GetClipBox(screenContext, &screen);
+    ReleaseDC(nullptr, screenContext);
+    RECT place = {};
+    CreateFullScreen();
+    passedOn.clear();
+    SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.right, screen.bottom));
+    GetWindowRect(window, &place);
+    EXPECT_TRUE(EqualRect(&place, &screen))
+        << place.left << "," << place.top << " to " << place.right << "," << place.bottom;
+    EXPECT_TRUE(WasPassedOn(WM_DISPLAYCHANGE));
+    DestroyWindow(window);
+
+    CreatePreview();
+    passedOn.clear();
+    SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.right, screen.bottom));
+    GetClientRect(window, &place);
+    EXPECT_EQ(place.right, 152);
+    EXPECT_EQ(place.bottom, 112);
+    EXPECT_TRUE(WasPassedOn(WM_DISPLAYCHANGE));
+}
+
 TEST_F(SaverWindowTest, CreationNotesTheCursorAndHidesItOnlyFullScreen) {
     SetCursorPos(321, 234);
     POINT expected;

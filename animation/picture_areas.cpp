@@ -1,0 +1,52 @@
+// Monitor rectangles into picture areas of the saver window's client area.
+#include "picture_areas.h"
+
+#include <algorithm>
+
+namespace {
+int32_t Clamped(int64_t value, int64_t low, int64_t high) {
+    return static_cast<int32_t>(std::min(std::max(value, low), high));
+}
+
+// The monitor moved into client coordinates and cut to the client area; its right or bottom
+// edge does not lie beyond its left or top edge when nothing is left of it.
+ClientRect CutToClient(const ClientRect &monitor, int32_t originX, int32_t originY, int32_t width,
+                       int32_t height) {
+    ClientRect area;
+    area.left = Clamped(static_cast<int64_t>(monitor.left) - originX, 0, width);
+    area.top = Clamped(static_cast<int64_t>(monitor.top) - originY, 0, height);
+    area.right = Clamped(static_cast<int64_t>(monitor.right) - originX, area.left, width);
+    area.bottom = Clamped(static_cast<int64_t>(monitor.bottom) - originY, area.top, height);
+    return area;
+}
+
+bool SameRect(const ClientRect &a, const ClientRect &b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool Listed(const ClientRect *monitors, int32_t count, const ClientRect &monitor) {
+    for (int32_t n = 0; n < count; ++n)
+        if (SameRect(monitors[n], monitor))
+            return true;
+    return false;
+}
+} // namespace
+
+int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t originX,
+                     int32_t originY, int32_t width, int32_t height, ClientRect *areas) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    int32_t count = 0;
+    for (int32_t n = 0; n < monitorCount && count < MAX_PICTURES; ++n) {
+        const ClientRect area = CutToClient(monitors[n], originX, originY, width, height);
+        if (area.right > area.left && area.bottom > area.top && !Listed(monitors, n, monitors[n]))
+            areas[count++] = area;
+    }
+    if (count == 0)
+        areas[count++] = {0, 0, width, height};
+    return count;
+}
+
+int32_t ShiftedCoordinate(int32_t value, int32_t offset) {
+    return Clamped(static_cast<int64_t>(value) + offset, INT32_MIN, INT32_MAX);
+}

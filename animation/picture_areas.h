@@ -1,0 +1,23 @@
+// Where the pictures of a full-screen window go: one per monitor, each in the part of the
+// window's client area that its monitor shows.
+#pragma once
+
+#include "figures.h"
+
+#include <cstdint>
+
+enum { MAX_PICTURES = 16 };
+
+// The picture areas, in client coordinates, of a client area of the given size whose
+// top-left corner lies at (originX, originY) in the coordinates of the monitor rectangles:
+// each monitor's rectangle moved into client coordinates and cut to the client area. A
+// monitor outside the client area, or one with the same rectangle as a monitor listed
+// before it (a mirrored display), gets no area, and at most MAX_PICTURES are listed.
+// Without any area the whole client area is the one area. Writes the areas to `areas`,
+// which holds MAX_PICTURES, and returns their number, at least 1.
+int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t originX,
+                     int32_t originY, int32_t width, int32_t height, ClientRect *areas);
+
+// value + offset, clamped to the 32-bit range: a line's end moved into its area, where a
+// clamped far end must stay far instead of wrapping around.
+int32_t ShiftedCoordinate(int32_t value, int32_t offset);

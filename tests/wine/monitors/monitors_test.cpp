@@ -1,0 +1,187 @@
+// The real saver full screen on an X server with several monitors that Wine sees as such.
+// tools/test-all.sh starts one server per layout and names the layout in SINUET_MONITORS;
+// without it the cases are skipped. Every monitor shows its own picture in both views, a
+// display change starts every monitor afresh, and a long run keeps the GDI objects balanced.
+#include "gdi_object_count.h"
+#include "own_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct Layout {
+    const char *name;
+    std::vector<RECT> monitors; // as Wine places them: the primary at (0, 0)
+};
+const Layout LAYOUTS[] = {
+    {"two", {{0, 0, 1024, 768}, {1024, 0, 1824, 600}}},
+    {"three", {{0, 0, 1024, 768}, {-800, 0, 0, 600}, {0, 768, 640, 1248}}},
+};
+
+// Counts the monitors that Wine lists where the layout has one.
+struct Listing {
+    const Layout *layout;
+    size_t matched;
+};
+BOOL CALLBACK MatchMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
+    Listing &listing = *reinterpret_cast<Listing *>(data);
+    for (const RECT &m : listing.layout->monitors)
+        listing.matched += EqualRect(&m, rect) != 0;
+    return TRUE;
+}
+
+RECT VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// Waits until the window has the rectangle, or the limit passes.
+bool AwaitWindowRect(HWND window, const RECT &expected, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    RECT now = {};
+    while (GetWindowRect(window, &now) && !EqualRect(&now, &expected) &&
+           GetTickCount() - start < limitMs)
+        PumpMessages(20);
+    return EqualRect(&now, &expected) != 0;
+}
+
+SaverSettings PictureSettings(int count, int view3D) {
+    SaverSettings settings;
+    SetDefaultSettings(settings);
+    settings.count = count;
+    settings.loopsPerMinute = 10;
+    settings.fade = 1; // each figure its own colour, so that each pixel names its figure
+    settings.view3D = view3D;
+    settings.color = 0x00FF00;
+    return settings;
+}
+
+long AreaOf(const RECT &m) {
+    return static_cast<long>(m.right - m.left) * (m.bottom - m.top);
+}
+
+class Monitors : public testing::Test {
+  protected:
+    void SetUp() override {
+        const char *name = std::getenv("SINUET_MONITORS");
+        if (name == nullptr)
+            GTEST_SKIP() << "not on a display with several monitors (SINUET_MONITORS unset)";
+        for (const Layout &known : LAYOUTS)
+            if (std::string(name) == known.name)
+                layout = &known;
+        ASSERT_NE(layout, nullptr) << "unknown layout " << name;
+        Listing listing = {layout, 0};
+        EnumDisplayMonitors(nullptr, nullptr, MatchMonitor, reinterpret_cast<LPARAM>(&listing));
+        ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), static_cast<int>(layout->monitors.size()));
+        ASSERT_EQ(listing.matched, layout->monitors.size())
+            << "Wine does not place the monitors as the layout " << name << " does";
+        frog = FrogPicture();
+        ASSERT_GT(frog.width, 0);
+    }
+    void TearDown() override { DeleteSettingsKey(); }
+
+    void Start(const SaverSettings &settings) {
+        saverSettings = settings; // what the judging of the pictures reads
+        StoreSettings(settings);
+        window = StartFullScreen(saver);
+        ASSERT_NE(window, nullptr);
+    }
+
+    // Captures every monitor until each shows its frog and band pixels over a tenth of it,
+    // or the limit passes.
+    std::vector<Verdict> AwaitPictures() {
+        const DWORD start = GetTickCount();
+        for (;;) {
+            std::vector<Verdict> verdicts;
+            bool shown = true;
+            for (const RECT &m : layout->monitors) {
+                verdicts.push_back(JudgeMonitor(
+                    CaptureScreen(m.left, m.top, m.right - m.left, m.bottom - m.top), frog));
+                shown =
+                    shown && verdicts.back().frog >= 0.9 && verdicts.back().band >= AreaOf(m) / 10;
+            }
+            if (shown || GetTickCount() - start >= 30000)
+                return verdicts;
+            PumpMessages(20);
+        }
+    }
+
+    // Each monitor its frog at its own centre, its bands around it, and nothing else; the
+    // window over the whole virtual screen.
+    void ExpectOwnPictures(const char *when) {
+        const std::vector<Verdict> verdicts = AwaitPictures();
+        for (size_t n = 0; n < verdicts.size(); ++n) {
+            const Verdict &v = verdicts[n];
+            SCOPED_TRACE(std::string(layout->name) + ", monitor " + std::to_string(n) + ", " +
+                         when + (saverSettings.view3D ? ", tilted" : ", flat"));
+            EXPECT_GE(v.frog, 0.9);
+            EXPECT_LT(v.frogShifted, 0.5);
+            EXPECT_GE(v.band, AreaOf(layout->monitors[n]) / 10);
+            EXPECT_GT(v.innermost, 0);
+            EXPECT_EQ(v.stray, 0) << "pixels that are not this monitor's own picture";
+        }
+        EXPECT_TRUE(AwaitWindowRect(window, VirtualScreen(), 0));
+    }
+
+    const Layout *layout = nullptr;
+    Capture frog;
+    ChildProcess saver;
+    HWND window = nullptr;
+};
+
+TEST_F(Monitors, EachShowsItsOwnPictureInBothViews) {
+    for (int view3D : {0, 1}) {
+        Start(PictureSettings(12, view3D));
+        ExpectOwnPictures("at the start");
+        EXPECT_EQ(CloseAndExitCode(saver, window), 0);
+    }
+}
+
+// The window shrinks to a corner of the primary monitor, so that the other monitors lose
+// their pictures; a display change brings every monitor's picture back from its start (a
+// frog is drawn only at its picture's first tick).
+TEST_F(Monitors, ADisplayChangeStartsEveryMonitorAfresh) {
+    Start(PictureSettings(12, 0));
+    ExpectOwnPictures("at the start");
+    SetWindowPos(window, nullptr, 0, 0, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(AwaitWindowRect(window, {0, 0, 320, 240}, 10000));
+    PostMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    ASSERT_TRUE(AwaitWindowRect(window, VirtualScreen(), 10000));
+    ExpectOwnPictures("after the display change");
+    EXPECT_EQ(CloseAndExitCode(saver, window), 0);
+}
+
+// Fifty figures in the tilted view for over a minute, with a display change every few
+// seconds: as many GDI objects at the end as at the start, and the first input closes it.
+TEST_F(Monitors, GdiObjectsStayBalancedAndTheFirstInputCloses) {
+    SetCursorPos(300, 300); // Wine knows where the pointer is only after a first motion
+    SetCursorPos(310, 310);
+    Start(PictureSettings(50, 1));
+    ExpectOwnPictures("at the start");
+    const long atStart = SteadyGdiObjectCount(saver.info.hProcess, 100, 15);
+    ASSERT_GT(atStart, 0) << "no way to count the saver's GDI objects";
+    const DWORD start = GetTickCount();
+    int changes = 0;
+    for (; GetTickCount() - start < 65000; ++changes) {
+        ASSERT_TRUE(IsWindow(window)) << "closed after " << changes << " display changes";
+        PostMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+        Sleep(5000); // the pace of the changes, not a wait for anything
+    }
+    ExpectOwnPictures("after the display changes");
+    EXPECT_EQ(SteadyGdiObjectCount(saver.info.hProcess, 100, 15), atStart);
+
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    SetCursorPos(cursor.x + 40, cursor.y + 40);
+    EXPECT_TRUE(saver.Wait(20000)) << "still running after the first input";
+    EXPECT_EQ(saver.ExitCode(), 0u);
+    std::printf("%s monitors: %d display changes in a minute, %ld GDI objects\n", layout->name,
+                changes, atStart);
+}
+
+} // namespace
