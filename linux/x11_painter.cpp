@@ -29,13 +29,14 @@ PenHandle SelectPen(void *target, PenHandle pen) {
     const PenHandle displaced = reinterpret_cast<PenHandle>(p.selected);
     p.selected = reinterpret_cast<GC>(pen);
     ForgetLastLine(p.last);
-    // Half the width, and a pixel more each way for the rounding of the pen's edge.
+    // Half the width and a pixel more: the round ends and the server's rounding of the
+    // pen's edge stay inside.
     XGCValues values;
     values.line_width = 0;
     if (p.selected != nullptr) {
         XGetGCValues(p.display, p.selected, GCLineWidth, &values);
     }
-    p.reach = values.line_width / 2 + 2;
+    p.reach = values.line_width / 2 + 1;
     return displaced;
 }
 
