@@ -1,5 +1,27 @@
-# Sourced by the profiling scripts: CPU time of processes, and the Windows saver's settings
-# and wineserver in the current Wine session (wine-session.sh).
+# Sourced by the profiling scripts: the builds to compare, CPU time of processes, and the
+# Windows saver's settings and wineserver in the current Wine session (wine-session.sh).
+
+# Reads NAME=BUILD_DIR or BUILD_DIR arguments (the name then is the folder holding the
+# build folder), configures each build with the preset if it has not been, builds its
+# sinuet target, and sets the arrays build_names and build_dirs.
+named_builds() { # preset arguments...
+    local preset=$1 arg dir
+    shift
+    build_names=()
+    build_dirs=()
+    for arg in "$@"; do
+        if [[ "$arg" == *=* ]]; then
+            build_names+=("${arg%%=*}")
+            arg=${arg#*=}
+        else
+            build_names+=("$(basename "$(dirname "$(realpath -m "$arg")")")")
+        fi
+        dir=$(realpath -m "$arg")
+        [ -f "$dir/CMakeCache.txt" ] || cmake --preset "$preset" -B "$dir" >/dev/null
+        cmake --build "$dir" --target sinuet >/dev/null
+        build_dirs+=("$dir")
+    done
+}
 
 # CPU time (user + system) of a process in clock ticks; 0 once it is gone.
 cpu_ticks() {

@@ -10,13 +10,17 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-apps x11-utils imagemagick ffmpeg python3
   libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
-  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
+  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386 libxinerama-dev libxrandr-dev
 )
 
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   need_update=1
+fi
+# The Linux hack's X11 libraries for the arm64 cross build, where arm64 is set up.
+if dpkg --print-foreign-architectures | grep -qx arm64; then
+  packages+=(libxinerama-dev:arm64 libxrandr-dev:arm64)
 fi
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
