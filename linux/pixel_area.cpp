@@ -13,11 +13,6 @@ bool WorthJoining(const PixelArea &a, const PixelArea &b) {
 }
 } // namespace
 
-PixelArea BoundingArea(const PixelArea &a, const PixelArea &b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 bool IsEmptyArea(const PixelArea &area) {
     return area.right <= area.left || area.bottom <= area.top;
 }
@@ -25,12 +20,6 @@ bool IsEmptyArea(const PixelArea &area) {
 PixelArea CommonArea(const PixelArea &a, const PixelArea &b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
-}
-
-PixelArea SegmentArea(const ShortSegment &segment, int32_t reach) {
-    const int32_t left = std::min(segment.x1, segment.x2), right = std::max(segment.x1, segment.x2);
-    const int32_t top = std::min(segment.y1, segment.y2), bottom = std::max(segment.y1, segment.y2);
-    return {left - reach, top - reach, right + reach + 1, bottom + reach + 1};
 }
 
 void AddChangedArea(ChangedAreas &changed, PixelArea area, const PixelArea &bounds) {

@@ -4,6 +4,7 @@
 
 #include "segment_clip.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -15,12 +16,19 @@ struct PixelArea {
 bool IsEmptyArea(const PixelArea &area);
 PixelArea CommonArea(const PixelArea &a, const PixelArea &b);
 
-// The smallest area holding both.
-PixelArea BoundingArea(const PixelArea &a, const PixelArea &b);
+// The smallest area holding both (inline: the painter forms one per line drawn).
+inline PixelArea BoundingArea(const PixelArea &a, const PixelArea &b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
 
 // The bounding box of the segment's ends widened by `reach` pixels on every side: what a
 // pen reaching that far from the line may light.
-PixelArea SegmentArea(const ShortSegment &segment, int32_t reach);
+inline PixelArea SegmentArea(const ShortSegment &segment, int32_t reach) {
+    const int32_t left = std::min(segment.x1, segment.x2), right = std::max(segment.x1, segment.x2);
+    const int32_t top = std::min(segment.y1, segment.y2), bottom = std::max(segment.y1, segment.y2);
+    return {left - reach, top - reach, right + reach + 1, bottom + reach + 1};
+}
 
 // The parts of a picture drawn since they were last copied to the window.
 struct ChangedAreas {
