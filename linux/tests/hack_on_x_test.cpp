@@ -215,72 +215,49 @@ void ExpectFlatPicture(const Picture &screen) {
 }
 
 // Drawing as the hack drew before it kept a pixmap per picture, for comparison: every
-// batch of lines cut to the picture and drawn straight onto it, a GC per pen.
+// batch of lines cut to the picture and drawn straight onto it. A pen here is its colour
+// (the core's pens are all PEN_WIDTH wide), set in the one GC when selected.
 struct StraightDrawing {
     Display *display;
     Pixmap pixmap;
     int width, height;
-    GC pen;
+    GC gc;
 };
 
-StraightDrawing &Straight(void *target) {
-    return *static_cast<StraightDrawing *>(target);
-}
-
-PenHandle StraightPen(void *target, int32_t width, uint32_t colour) {
-    StraightDrawing &d = Straight(target);
-    XGCValues values;
-    values.foreground = ReferenceToRgb(colour); // a 24-bit TrueColor server
-    values.line_width = width;
-    values.cap_style = CapRound;
-    values.join_style = JoinRound;
-    return reinterpret_cast<PenHandle>(XCreateGC(
-        d.display, d.pixmap, GCForeground | GCLineWidth | GCCapStyle | GCJoinStyle, &values));
-}
-
-PenHandle StraightSelect(void *target, PenHandle pen) {
-    StraightDrawing &d = Straight(target);
-    const PenHandle displaced = reinterpret_cast<PenHandle>(d.pen);
-    d.pen = reinterpret_cast<GC>(pen);
-    return displaced;
-}
-
-void StraightDelete(void *target, PenHandle pen) {
-    if (pen != 0) {
-        XFreeGC(Straight(target).display, reinterpret_cast<GC>(pen));
-    }
-}
-
-void StraightLines(void *target, const LineSegment *lines, int32_t count) {
-    StraightDrawing &d = Straight(target);
-    std::vector<XSegment> cut;
-    for (int32_t n = 0; n < count; ++n) {
-        ShortSegment s;
-        if (ClipSegment(lines[n], d.width, d.height, s)) {
-            cut.push_back({s.x1, s.y1, s.x2, s.y2});
+DrawingContext StraightContext(StraightDrawing &drawing) {
+    const auto select = [](void *target, PenHandle pen) -> PenHandle {
+        StraightDrawing &d = *static_cast<StraightDrawing *>(target);
+        XSetForeground(d.display, d.gc, ReferenceToRgb(static_cast<uint32_t>(pen)));
+        return 0;
+    };
+    const auto lines = [](void *target, const LineSegment *lines, int32_t count) {
+        StraightDrawing &d = *static_cast<StraightDrawing *>(target);
+        std::vector<XSegment> cut;
+        for (int32_t n = 0; n < count; ++n) {
+            ShortSegment s;
+            if (ClipSegment(lines[n], d.width, d.height, s)) {
+                cut.push_back({s.x1, s.y1, s.x2, s.y2});
+            }
         }
-    }
-    if (!cut.empty()) {
-        XDrawSegments(d.display, d.pixmap, d.pen, cut.data(), static_cast<int>(cut.size()));
-    }
+        if (!cut.empty()) {
+            XDrawSegments(d.display, d.pixmap, d.gc, cut.data(), static_cast<int>(cut.size()));
+        }
+    };
+    return {&drawing, [](void *, int32_t, uint32_t colour) -> PenHandle { return colour; }, select,
+            [](void *, PenHandle) {}, lines};
 }
 
+// The frog's 0x00RRGGBB pixels are already a ZPixmap image of a 24-bit TrueColor server.
 void PutFrog(StraightDrawing &d, const FigureState &figures) {
     const RgbImage &frog = Frog();
-    XImage *image = XCreateImage(d.display, DefaultVisual(d.display, DefaultScreen(d.display)), 24,
-                                 ZPixmap, 0, nullptr, static_cast<unsigned>(frog.width),
-                                 static_cast<unsigned>(frog.height), 32, 0);
-    image->data = static_cast<char *>(
-        std::malloc(static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(frog.height)));
-    for (int y = 0; y < frog.height; ++y) {
-        for (int x = 0; x < frog.width; ++x) {
-            XPutPixel(image, x, y, frog.pixels[static_cast<size_t>(y * frog.width + x)]);
-        }
-    }
+    XImage *image =
+        XCreateImage(d.display, DefaultVisual(d.display, DefaultScreen(d.display)), 24, ZPixmap, 0,
+                     reinterpret_cast<char *>(const_cast<uint32_t *>(frog.pixels.data())),
+                     static_cast<unsigned>(frog.width), static_cast<unsigned>(frog.height), 32, 0);
     const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
-    XPutImage(d.display, d.pixmap, DefaultGC(d.display, DefaultScreen(d.display)), image, 0, 0,
-              place.x, place.y, static_cast<unsigned>(frog.width),
-              static_cast<unsigned>(frog.height));
+    XPutImage(d.display, d.pixmap, d.gc, image, 0, 0, place.x, place.y,
+              static_cast<unsigned>(frog.width), static_cast<unsigned>(frog.height));
+    image->data = nullptr; // the pixels stay the frog's
     XDestroyImage(image);
 }
 
@@ -306,10 +283,15 @@ std::vector<Picture> DrawnStraight(Display *display, const std::vector<XRectangl
         figures.push_back(FreshFigures({0, 0, size.width, size.height}));
         const Pixmap pixmap =
             XCreatePixmap(display, DefaultRootWindow(display), size.width, size.height, 24);
-        const GC black = DefaultGC(display, DefaultScreen(display));
-        XSetForeground(display, black, 0);
-        XFillRectangle(display, pixmap, black, 0, 0, size.width, size.height);
-        drawings.push_back({display, pixmap, size.width, size.height, nullptr});
+        XGCValues pen;
+        pen.foreground = 0;
+        pen.line_width = PEN_WIDTH;
+        pen.cap_style = CapRound;
+        pen.join_style = JoinRound;
+        const GC gc =
+            XCreateGC(display, pixmap, GCForeground | GCLineWidth | GCCapStyle | GCJoinStyle, &pen);
+        XFillRectangle(display, pixmap, gc, 0, 0, size.width, size.height);
+        drawings.push_back({display, pixmap, size.width, size.height, gc});
     }
     SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
     for (int tick = 0; tick < TICKS; ++tick) {
@@ -317,15 +299,14 @@ std::vector<Picture> DrawnStraight(Display *display, const std::vector<XRectangl
             if (FrogDueThisTick(figures[k])) {
                 PutFrog(drawings[k], figures[k]);
             }
-            DrawFigures({&drawings[k], StraightPen, StraightSelect, StraightDelete, StraightLines},
-                        figures[k]);
+            DrawFigures(StraightContext(drawings[k]), figures[k]);
             FinishTick(figures[k]);
         }
     }
     std::vector<Picture> pictures;
     for (StraightDrawing &d : drawings) {
-        StraightDelete(&d, reinterpret_cast<PenHandle>(d.pen));
         pictures.push_back(Grab(display, d.pixmap));
+        XFreeGC(display, d.gc);
         XFreePixmap(display, d.pixmap);
     }
     return pictures;
