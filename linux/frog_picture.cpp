@@ -37,12 +37,12 @@ XImage *MakeFrogImage(X11Painter &painter) {
 }
 
 void DrawFrogImage(X11Painter &painter, XImage *image, int32_t x, int32_t y) {
-    const unsigned width = static_cast<unsigned>(image->width);
-    const unsigned height = static_cast<unsigned>(image->height);
-    XPutImage(painter.display, painter.target->window, painter.copyGc, image, 0, 0, x, y, width,
-              height);
-    if (painter.backing != None) {
-        XPutImage(painter.display, painter.backing, painter.copyGc, image, 0, 0, x, y, width,
-                  height);
+    PictureSurface *surface = painter.surface;
+    if (surface == nullptr || surface->pixmap == None) {
+        return;
     }
+    XPutImage(painter.display, surface->pixmap, painter.copyGc, image, 0, 0, x, y,
+              static_cast<unsigned>(image->width), static_cast<unsigned>(image->height));
+    AddChangedArea(surface->changed, {x, y, x + image->width, y + image->height},
+                   SurfaceBounds(*surface));
 }

@@ -8,5 +8,5 @@
 // Null when the embedded bitmap cannot be read.
 XImage *MakeFrogImage(X11Painter &painter);
 
-// Puts the whole picture at (x, y) on the window and on the backing pixmap.
+// Puts the whole picture at (x, y) into the surface being painted on.
 void DrawFrogImage(X11Painter &painter, XImage *image, int32_t x, int32_t y);

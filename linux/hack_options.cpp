@@ -11,7 +11,7 @@
 const char *const HACK_USAGE =
     "usage: sinuet [--root | --window-id ID] [--count 1..50] [--loops 1..10] "
     "[--frog | --no-frog] [--fade | --no-fade] [--3d | --no-3d] [--color NAME|#RRGGBB] "
-    "[--seed N]";
+    "[--seed N] [--ticks N]";
 
 static const char *const DEFAULT_COLOR_TEXT = "#8000FF";
 
@@ -77,13 +77,9 @@ bool ParseHexColor(const char *text, uint32_t &color) {
     return true;
 }
 
-static bool ParseSeed(const char *text, uint32_t &seed) {
-    uint64_t value = 0;
-    if (!ReadDigits(text, value) || value > 0xFFFFFFFFu) {
-        return false;
-    }
-    seed = static_cast<uint32_t>(value);
-    return true;
+// A decimal number no larger than `upper`.
+static bool ParseUpTo(const char *text, uint64_t upper, uint64_t &number) {
+    return ReadDigits(text, number) && number <= upper;
 }
 
 // A switch without a value: sets one flag field to 0 or 1.
@@ -112,9 +108,17 @@ static bool ApplyValue(const char *name, const char *value, HackOptions &options
     if (std::strcmp(name, "loops") == 0) {
         return ParseCorrectedNumber(value, 10, options.settings.loopsPerMinute);
     }
+    uint64_t number = 0;
     if (std::strcmp(name, "seed") == 0) {
         options.seedGiven = 1;
-        return ParseSeed(value, options.seed);
+        const bool good = ParseUpTo(value, 0xFFFFFFFFu, number);
+        options.seed = static_cast<uint32_t>(number);
+        return good;
+    }
+    if (std::strcmp(name, "ticks") == 0) {
+        const bool good = ParseUpTo(value, INT32_MAX, number);
+        options.tickLimit = static_cast<int32_t>(number);
+        return good;
     }
     if (std::strcmp(name, "window-id") == 0) {
         options.windowIdGiven = 1;
@@ -131,7 +135,7 @@ static bool ApplyValue(const char *name, const char *value, HackOptions &options
 }
 
 static bool TakesValue(const char *name) {
-    static const char *const NAMES[] = {"count", "loops", "color", "seed", "window-id"};
+    static const char *const NAMES[] = {"count", "loops", "color", "seed", "ticks", "window-id"};
     for (const char *known : NAMES) {
         if (std::strcmp(name, known) == 0) {
             return true;
@@ -168,6 +172,7 @@ int ParseHackOptions(int argc, char **argv, HackOptions &options) {
     options.windowId = 0;
     options.seedGiven = 0;
     options.seed = 0;
+    options.tickLimit = 0;
     for (int k = 1; k < argc; ++k) {
         const char *argument = argv[k];
         const char *name = argument;

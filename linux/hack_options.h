@@ -1,5 +1,5 @@
 // Command-line options of the sinuet hack: the saver's six settings, where to draw, and a
-// fixed seed for tests.
+// fixed seed and a number of ticks for tests.
 #pragma once
 
 #include "settings.h"
@@ -14,6 +14,7 @@ struct HackOptions {
     unsigned long windowId;
     int32_t seedGiven;
     uint32_t seed;
+    int32_t tickLimit; // --ticks: draw this many ticks, then keep the picture (0: no limit)
 };
 
 extern const char *const HACK_USAGE;

@@ -6,8 +6,8 @@
 #include "settings.h"
 #include "target_window.h"
 #include "tick_loop.h"
+#include "window_pictures.h"
 #include "x11_painter.h"
-#include "backing_pixmap.h"
 #include "x_errors.h"
 
 #include <X11/Xlib.h>
@@ -32,12 +32,11 @@ bool ResolveColor(Display *display, const TargetWindow &target, HackOptions &opt
     return true;
 }
 
-FigureState StartAnimation(const HackOptions &options, const TargetWindow &target) {
+void StartAnimation(const HackOptions &options) {
     saverSettings = options.settings;
     if (options.seedGiven) {
         UseFixedSeed(options.seed);
     }
-    return FreshFigures({0, 0, target.width, target.height});
 }
 } // namespace
 
@@ -67,15 +66,17 @@ int main(int argc, char **argv) {
         XCloseDisplay(display);
         return 1;
     }
-    FigureState figures = StartAnimation(options, target);
+    StartAnimation(options);
     X11Painter painter;
     OpenPainter(painter, display, target);
-    ResetBacking(painter);
+    WindowPictures pictures;
+    LayOutPictures(painter, pictures);
     XImage *frog = MakeFrogImage(painter);
-    const LoopEnd end = RunTickLoop(painter, figures, frog);
+    const LoopEnd end = RunTickLoop(painter, pictures, frog, options.tickLimit);
     if (frog != nullptr) {
         XDestroyImage(frog);
     }
+    FreePictures(painter, pictures);
     ClosePainter(painter);
     XCloseDisplay(display);
     if (end.signal != 0) {

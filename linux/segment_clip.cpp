@@ -48,6 +48,13 @@ bool ClipSegment(const LineSegment &line, int32_t width, int32_t height, ShortSe
     const double left = -CLIP_MARGIN, top = -CLIP_MARGIN;
     const double right = static_cast<double>(width) - 1 + CLIP_MARGIN;
     const double bottom = static_cast<double>(height) - 1 + CLIP_MARGIN;
+    // Most lines lie wholly inside: they need no cut and keep their ends.
+    const double x2 = line.x2, y2 = line.y2;
+    if (x1 >= left && x2 >= left && x1 <= right && x2 <= right && y1 >= top && y2 >= top &&
+        y1 <= bottom && y2 <= bottom) {
+        out = {Narrow(x1), Narrow(y1), Narrow(x2), Narrow(y2)};
+        return true;
+    }
     double t0 = 0.0, t1 = 1.0;
     if (!ClipEdge(-dx, x1 - left, t0, t1) || !ClipEdge(dx, right - x1, t0, t1) ||
         !ClipEdge(-dy, y1 - top, t0, t1) || !ClipEdge(dy, bottom - y1, t0, t1)) {

@@ -93,6 +93,7 @@ bool OpenTargetWindow(Display *display, const HackOptions &options, TargetWindow
         PrintWindowProblem(target, "no such window");
         return false;
     }
+    target.bareRoot = target.window == attributes.root ? 1 : 0;
     target.visual = attributes.visual;
     target.depth = attributes.depth;
     target.colormap = attributes.colormap != None

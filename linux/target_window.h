@@ -9,7 +9,8 @@
 
 struct TargetWindow {
     Window window;
-    int32_t own; // 1 for the window the hack opened itself
+    int32_t own;      // 1 for the window the hack opened itself
+    int32_t bareRoot; // 1 for the screen's root window itself
     Visual *visual;
     int depth;
     Colormap colormap;

@@ -3,6 +3,7 @@
 // The animation clock still advances one step per tick drawn.
 #include "tick_loop.h"
 
+#include "backing_pixmap.h"
 #include "end_signals.h"
 #include "figures.h"
 #include "frog_picture.h"
@@ -19,6 +20,8 @@
 namespace {
 const int64_t TICK_NS = 40000000;
 const int64_t MAX_LAG_NS = 5 * TICK_NS;
+// Once the last tick is drawn, the loop only waits for events and signals.
+const int64_t IDLE_NS = 3600 * 1000000000LL;
 
 int64_t NowNs() {
     timespec now;
@@ -42,11 +45,11 @@ int WaitUntil(Display *display, int64_t deadline) {
 }
 
 // Handles every queued event; KEEP_RUNNING unless one of them ends the hack.
-EventResult DrainEvents(X11Painter &painter, FigureState &figures) {
+EventResult DrainEvents(X11Painter &painter, WindowPictures &pictures) {
     while (XPending(painter.display) > 0) {
         XEvent event;
         XNextEvent(painter.display, &event);
-        const EventResult result = HandleWindowEvent(painter, figures, event);
+        const EventResult result = HandleWindowEvent(painter, pictures, event);
         if (result != KEEP_RUNNING) {
             return result;
         }
@@ -55,24 +58,31 @@ EventResult DrainEvents(X11Painter &painter, FigureState &figures) {
 }
 } // namespace
 
-void RunTick(X11Painter &painter, FigureState &figures, XImage *frog) {
-    if (figures.firstTick == 1) {
-        SetUpFigures(figures);
+void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog) {
+    std::vector<FigureState> &figures = pictures.figures;
+    if (!figures.empty() && figures[0].firstTick == 1) {
+        SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
     }
-    if (frog != nullptr && FrogDueThisTick(figures)) {
-        const FrogPlacement place = PlaceFrog(figures, frog->width, frog->height);
-        DrawFrogImage(painter, frog, place.x, place.y);
-        ForgetLastLine(painter.last);
+    for (std::size_t k = 0; k < figures.size(); ++k) {
+        PaintOn(painter, pictures.surfaces[k]);
+        if (frog != nullptr && FrogDueThisTick(figures[k])) {
+            const FrogPlacement place = PlaceFrog(figures[k], frog->width, frog->height);
+            DrawFrogImage(painter, frog, place.x, place.y);
+            ForgetLastLine(painter.last);
+        }
+        DrawFigures(X11DrawingContext(painter), figures[k]);
+        FinishTick(figures[k]);
     }
-    DrawFigures(X11DrawingContext(painter), figures);
-    FinishTick(figures);
+    CopyChangedAreas(painter, pictures.surfaces);
     XFlush(painter.display);
 }
 
-LoopEnd RunTickLoop(X11Painter &painter, FigureState &figures, XImage *frog) {
+LoopEnd RunTickLoop(X11Painter &painter, WindowPictures &pictures, XImage *frog,
+                    int32_t tickLimit) {
     int64_t deadline = NowNs() + TICK_NS;
+    int32_t ticks = 0;
     for (;;) {
-        const EventResult events = DrainEvents(painter, figures);
+        const EventResult events = DrainEvents(painter, pictures);
         if (events == END_QUIETLY) {
             return {0, 0};
         }
@@ -84,13 +94,15 @@ LoopEnd RunTickLoop(X11Painter &painter, FigureState &figures, XImage *frog) {
             PrintXError(painter.display);
             return {1, 0};
         }
-        const int signal = WaitUntil(painter.display, deadline);
+        const bool drawing = tickLimit == 0 || ticks < tickLimit;
+        const int signal = WaitUntil(painter.display, drawing ? deadline : NowNs() + IDLE_NS);
         if (signal != 0) {
             return {0, signal};
         }
         const int64_t now = NowNs();
-        if (now >= deadline) {
-            RunTick(painter, figures, frog);
+        if (drawing && now >= deadline) {
+            RunTick(painter, pictures, frog);
+            ++ticks;
             deadline = now - deadline > MAX_LAG_NS ? now + TICK_NS : deadline + TICK_NS;
         }
     }

@@ -2,7 +2,7 @@
 // between, until a signal, a vanished window or (on its own window) the user ends it.
 #pragma once
 
-#include "figures.h"
+#include "window_pictures.h"
 #include "x11_painter.h"
 
 #include <X11/Xutil.h>
@@ -12,8 +12,11 @@ struct LoopEnd {
     int signal; // the end signal that arrived, or 0
 };
 
-// One tick as the saver draws it: set-up at the first tick, the frog when it is due,
-// every figure, then the clock's step.
-void RunTick(X11Painter &painter, FigureState &figures, XImage *frog);
+// One tick as the saver draws it, for each picture: set-up at the first tick, the frog
+// when it is due, every figure, then the clock's step; then the window receives what
+// changed.
+void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog);
 
-LoopEnd RunTickLoop(X11Painter &painter, FigureState &figures, XImage *frog);
+// After tickLimit ticks (0: no limit) the pictures stay as they are; events and signals
+// are still handled.
+LoopEnd RunTickLoop(X11Painter &painter, WindowPictures &pictures, XImage *frog, int32_t tickLimit);

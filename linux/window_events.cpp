@@ -2,26 +2,26 @@
 #include "window_events.h"
 
 #include "backing_pixmap.h"
-#include "figures.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 namespace {
-// The figures are set up for the new size at the next tick, on a cleared window.
-void Resize(X11Painter &painter, FigureState &figures, int32_t width, int32_t height) {
+// The pictures are placed for the new size (on the bare root, for the monitors it has
+// now) and set up at the next tick, on a cleared window.
+void Resize(X11Painter &painter, WindowPictures &pictures, int32_t width, int32_t height) {
     TargetWindow &target = *painter.target;
     target.width = width;
     target.height = height;
-    figures = FreshFigures({0, 0, width, height});
-    ResetBacking(painter);
+    LayOutPictures(painter, pictures);
 }
 
-EventResult OnConfigure(X11Painter &painter, FigureState &figures, const XConfigureEvent &event) {
+EventResult OnConfigure(X11Painter &painter, WindowPictures &pictures,
+                        const XConfigureEvent &event) {
     const TargetWindow &target = *painter.target;
     if (event.window == target.window &&
         (event.width != target.width || event.height != target.height)) {
-        Resize(painter, figures, event.width, event.height);
+        Resize(painter, pictures, event.width, event.height);
     }
     return KEEP_RUNNING;
 }
@@ -41,13 +41,13 @@ EventResult OnClientMessage(X11Painter &painter, const XClientMessageEvent &even
 }
 } // namespace
 
-EventResult HandleWindowEvent(X11Painter &painter, FigureState &figures, XEvent &event) {
+EventResult HandleWindowEvent(X11Painter &painter, WindowPictures &pictures, XEvent &event) {
     switch (event.type) {
         case Expose:
-            RepairExposed(painter, event.xexpose);
+            RepairExposed(painter, pictures.surfaces, event.xexpose);
             return KEEP_RUNNING;
         case ConfigureNotify:
-            return OnConfigure(painter, figures, event.xconfigure);
+            return OnConfigure(painter, pictures, event.xconfigure);
         case DestroyNotify:
             return event.xdestroywindow.window == painter.target->window ? END_WINDOW_GONE
                                                                          : KEEP_RUNNING;

@@ -1,11 +1,11 @@
 // What the hack does with the X events of its window.
 #pragma once
 
-#include "figures.h"
+#include "window_pictures.h"
 #include "x11_painter.h"
 
 enum EventResult { KEEP_RUNNING, END_QUIETLY, END_WINDOW_GONE };
 
-// Expose repairs from the backing pixmap; a new size sets the figures up again and clears;
+// Expose repairs from the pictures' pixmaps; a new size places the pictures anew and clears;
 // on its own window, q, Escape and the window manager's close end the hack.
-EventResult HandleWindowEvent(X11Painter &painter, FigureState &figures, XEvent &event);
+EventResult HandleWindowEvent(X11Painter &painter, WindowPictures &pictures, XEvent &event);

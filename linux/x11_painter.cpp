@@ -1,5 +1,6 @@
 // Pens as GCs (solid, round caps and joins, like a GDI geometric pen), lines cut to the
-// window and narrowed to 16 bits, one XDrawSegments per batch and surface.
+// picture and narrowed to 16 bits, one XDrawSegments per batch into the picture's pixmap,
+// whose changed area grows by the batch's bounding box.
 #include "x11_painter.h"
 
 #include "segment_clip.h"
@@ -28,6 +29,14 @@ PenHandle SelectPen(void *target, PenHandle pen) {
     const PenHandle displaced = reinterpret_cast<PenHandle>(p.selected);
     p.selected = reinterpret_cast<GC>(pen);
     ForgetLastLine(p.last);
+    // Half the width and a pixel more: the round ends and the server's rounding of the
+    // pen's edge stay inside.
+    XGCValues values;
+    values.line_width = 0;
+    if (p.selected != nullptr) {
+        XGetGCValues(p.display, p.selected, GCLineWidth, &values);
+    }
+    p.reach = values.line_width / 2 + 1;
     return displaced;
 }
 
@@ -39,26 +48,29 @@ void DeletePen(void *target, PenHandle pen) {
 
 void DrawLines(void *target, const LineSegment *lines, int32_t count) {
     X11Painter &p = Painter(target);
-    if (p.selected == nullptr) {
+    PictureSurface *surface = p.surface;
+    if (p.selected == nullptr || surface == nullptr || surface->pixmap == None) {
         return;
     }
+    const PixelArea bounds = SurfaceBounds(*surface);
+    PixelArea drawn = {0, 0, 0, 0};
     p.segments.clear();
     for (int32_t n = 0; n < count; ++n) {
         ShortSegment cut;
         if (IsRepeatedLine(p.last, lines[n]) ||
-            !ClipSegment(lines[n], p.target->width, p.target->height, cut)) {
+            !ClipSegment(lines[n], bounds.right, bounds.bottom, cut)) {
             continue;
         }
+        const PixelArea lit = SegmentArea(cut, p.reach);
+        drawn = p.segments.empty() ? lit : BoundingArea(drawn, lit);
         p.segments.push_back({cut.x1, cut.y1, cut.x2, cut.y2});
     }
     if (p.segments.empty()) {
         return;
     }
-    const int size = static_cast<int>(p.segments.size());
-    XDrawSegments(p.display, p.target->window, p.selected, p.segments.data(), size);
-    if (p.backing != None) {
-        XDrawSegments(p.display, p.backing, p.selected, p.segments.data(), size);
-    }
+    XDrawSegments(p.display, surface->pixmap, p.selected, p.segments.data(),
+                  static_cast<int>(p.segments.size()));
+    AddChangedArea(surface->changed, drawn, bounds);
 }
 } // namespace
 
@@ -83,8 +95,9 @@ unsigned long PixelOf(X11Painter &painter, uint32_t colour) {
 void OpenPainter(X11Painter &painter, Display *display, TargetWindow &target) {
     painter.display = display;
     painter.target = &target;
-    painter.backing = None;
+    painter.surface = nullptr;
     painter.selected = nullptr;
+    painter.reach = 0;
     ForgetLastLine(painter.last);
     XGCValues values;
     values.graphics_exposures = False;
@@ -96,10 +109,16 @@ void ClosePainter(X11Painter &painter) {
     DeletePen(&painter, reinterpret_cast<PenHandle>(painter.selected));
     painter.selected = nullptr;
     XFreeGC(painter.display, painter.copyGc);
-    if (painter.backing != None) {
-        XFreePixmap(painter.display, painter.backing);
-        painter.backing = None;
-    }
+}
+
+void PaintOn(X11Painter &painter, PictureSurface &surface) {
+    painter.surface = &surface;
+    ForgetLastLine(painter.last);
+}
+
+PixelArea SurfaceBounds(const PictureSurface &surface) {
+    return {0, 0, surface.place.right - surface.place.left,
+            surface.place.bottom - surface.place.top};
 }
 
 DrawingContext X11DrawingContext(X11Painter &painter) {

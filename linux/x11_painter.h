@@ -1,8 +1,9 @@
-// The animation's drawing seam on X11: pens are GCs, and every batch of lines goes to the
-// window and to the backing pixmap that repairs exposed parts of it.
+// The animation's drawing seam on X11: pens are GCs, and every batch of lines goes into the
+// pixmap of the picture being drawn; the window receives copies of the changed parts.
 #pragma once
 
 #include "drawing_context.h"
+#include "pixel_area.h"
 #include "repeated_line.h"
 #include "target_window.h"
 
@@ -11,20 +12,36 @@
 #include <unordered_map>
 #include <vector>
 
+// One picture on the window: where it lies, the pixmap it is drawn in (the picture
+// itself, which also repairs what an Expose uncovers), and what of it was drawn since
+// the window last received it.
+struct PictureSurface {
+    PixelArea place;      // in window coordinates
+    Pixmap pixmap;        // None until made
+    ChangedAreas changed; // in the picture's own coordinates
+};
+
 struct X11Painter {
     Display *display;
     TargetWindow *target;
-    Pixmap backing; // the window's picture, None until the first resize
-    GC copyGc;      // copies the backing pixmap back, and clears
-    GC selected;    // the pen the last selectPen chose (null: none yet)
+    PictureSurface *surface; // where lines and pictures go now (null: nowhere)
+    GC copyGc;               // copies pixmaps to the window, and clears
+    GC selected;             // the pen the last selectPen chose (null: none yet)
+    int32_t reach;           // how far the selected pen lights pixels beyond a line's ends
     LastLine last;
     std::vector<XSegment> segments;
     std::unordered_map<uint32_t, unsigned long> pixels; // 0x00BBGGRR -> pixel value
 };
 
 void OpenPainter(X11Painter &painter, Display *display, TargetWindow &target);
-// Frees the selected pen, the copy GC and the backing pixmap.
+// Frees the selected pen and the copy GC.
 void ClosePainter(X11Painter &painter);
+
+// The surface that the lines and pictures drawn next go to.
+void PaintOn(X11Painter &painter, PictureSurface &surface);
+
+// The picture's size as a rectangle at (0, 0).
+PixelArea SurfaceBounds(const PictureSurface &surface);
 
 // The window's pixel value for a colour reference 0x00BBGGRR, allocated once per colour
 // in the window's colormap (black when the colormap is full).

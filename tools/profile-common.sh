@@ -1,6 +1,28 @@
-# Sourced by the profiling scripts: the spans of a run, the Linux hack's build, CPU time of
+# Sourced by the profiling scripts: the builds to compare, the spans of a run, CPU time of
 # processes, and the Windows saver's settings and wineserver in the current Wine session
 # (wine-session.sh).
+
+# Reads NAME=BUILD_DIR or BUILD_DIR arguments (the name then is the folder holding the
+# build folder), configures each build with the preset if it has not been, builds its
+# sinuet target, and sets the arrays build_names and build_dirs.
+named_builds() { # preset arguments...
+    local preset=$1 arg dir
+    shift
+    build_names=()
+    build_dirs=()
+    for arg in "$@"; do
+        if [[ "$arg" == *=* ]]; then
+            build_names+=("${arg%%=*}")
+            arg=${arg#*=}
+        else
+            build_names+=("$(basename "$(dirname "$(realpath -m "$arg")")")")
+        fi
+        dir=$(realpath -m "$arg")
+        [ -f "$dir/CMakeCache.txt" ] || cmake --preset "$preset" -B "$dir" >/dev/null
+        cmake --build "$dir" --target sinuet >/dev/null
+        build_dirs+=("$dir")
+    done
+}
 
 # CPU time (user + system) of a process in clock ticks; 0 once it is gone.
 cpu_ticks() {
@@ -53,17 +75,11 @@ measure_cpu() { # program_pid server_pid seconds screenshot_file
 }
 
 # The spans of a run and where its screenshots go, from SECONDS_MEASURED (default 30),
-# SETTLE_SECONDS (default 5) and OUT_DIR (default NATIVE_BUILD_DIR/profile): sets measured,
+# SETTLE_SECONDS (default 5) and OUT_DIR (default BUILD_DIR/profile): sets measured,
 # settle and out.
-profile_spans() { # native_build_dir
+profile_spans() { # build_dir
     measured=${SECONDS_MEASURED:-30}
     settle=${SETTLE_SECONDS:-5}
     out=${OUT_DIR:-$1/profile}
     mkdir -p "$out"
-}
-
-# Builds the Linux hack in the native build folder, configured first if it is not yet.
-build_hack() { # native_build_dir
-    [ -f "$1/CMakeCache.txt" ] || cmake --preset native -B "$1" >/dev/null
-    cmake --build "$1" --target sinuet >/dev/null
 }

@@ -24,26 +24,10 @@ settle=${SETTLE_SECONDS:-5}
 rounds=${ROUNDS:-1}
 [ $# -gt 0 ] || set -- build/windows
 
-names=()
-builds=()
-for arg in "$@"; do
-    if [[ "$arg" == *=* ]]; then
-        names+=("${arg%%=*}")
-        arg=${arg#*=}
-    else
-        names+=("$(basename "$(dirname "$(realpath -m "$arg")")")")
-    fi
-    build=$(realpath -m "$arg")
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake --preset windows -B "$build" >/dev/null
-    fi
-    cmake --build "$build" --target sinuet >/dev/null
-    builds+=("$build")
-done
-
 export SINUET_SCREEN=1920x1080
 source tools/wine-session.sh
 source tools/profile-common.sh
+named_builds windows "$@"
 saver_pid=""
 finish() {
     if [ -n "$saver_pid" ]; then
@@ -83,9 +67,9 @@ profile() { # name count loops view3D   (with build, saver, label and out set)
 echo "Saver CPU time per second, 1920x1080, measured over ${measured} s after ${settle} s:"
 rows=$(mktemp)
 for round in $(seq "$rounds"); do
-    for k in "${!builds[@]}"; do
-        label=${names[$k]}
-        build=${builds[$k]}
+    for k in "${!build_dirs[@]}"; do
+        label=${build_names[$k]}
+        build=${build_dirs[$k]}
         saver="$build/bin/sinuet.scr"
         out=${OUT_DIR:-$build/profile}
         mkdir -p "$out"

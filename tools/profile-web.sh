@@ -18,7 +18,7 @@ native=$(realpath -m "${1:-build/native}")
 site=$(realpath -m "${2:-build/web}")
 source tools/profile-common.sh
 profile_spans "$native"
-build_hack "$native"
+named_builds native "$native"
 if [ "$site" = "$root/build/web" ]; then
     cmake --preset web >/dev/null
     cmake --build --preset web >/dev/null

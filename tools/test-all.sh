@@ -27,12 +27,22 @@ cmake --build "$build/native-sanitize"
 ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=error -LE 'x11|e2e'
 
 # ---- Linux hack (linux/): the sinuet XScreenSaver hack on X servers of its own ----
-# Each X11 test starts its own Xvfb; the end-to-end tests run the real XScreenSaver daemon
-# on the installed hack as a throwaway user, and MATE's screen saver on the .deb installed
-# into the system and removed afterwards (both need root and skip otherwise).
-echo "== Linux hack on Xvfb, and the sanitizer build of it"
-ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L x11
-ctest --test-dir "$build/native-sanitize" --output-on-failure --no-tests=error -L x11
+# Each X11 test starts its own Xvfb; the three-monitor cases of both builds share one Xorg
+# server (it needs root; elsewhere they skip). The end-to-end tests run the real
+# XScreenSaver daemon on the installed hack as a throwaway user, and MATE's screen saver on
+# the .deb installed into the system and removed afterwards (both need root and skip
+# otherwise).
+echo "== Linux hack on Xvfb and on three monitors, and the sanitizer build of it"
+(
+    if [ "$(id -u)" = 0 ]; then
+        source tools/monitors-session.sh
+        trap monitors_stop EXIT
+        monitors_start three
+        export SINUET_MONITORS_DISPLAY=$DISPLAY
+    fi
+    ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L x11
+    ctest --test-dir "$build/native-sanitize" --output-on-failure --no-tests=error -L x11
+)
 echo "== Linux hack end to end under XScreenSaver and MATE's screen saver"
 ctest --test-dir "$build/native" --output-on-failure --no-tests=error -L e2e
 # ---- end of the Linux hack section ----

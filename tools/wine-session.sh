@@ -26,7 +26,9 @@ wine_session_free_display() {
 wine_session_start_xvfb() {
     local n
     n=$(wine_session_free_display)
-    Xvfb ":$n" -screen 0 "${SINUET_SCREEN:-1024x768}x24" -nolisten tcp -ac >/dev/null 2>&1 &
+    # -noreset: programs that connect one after another would otherwise find the server
+    # resetting, and refusing connections, whenever the last one has left.
+    Xvfb ":$n" -screen 0 "${SINUET_SCREEN:-1024x768}x24" -nolisten tcp -ac -noreset >/dev/null 2>&1 &
     wine_session_xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do

@@ -1,9 +1,12 @@
 // The built hack on a real X server (run by run_on_xvfb.sh): on its own window and on a
-// window this test made, the frog and the band colours appear where the core puts them;
-// a resize re-centres; SIGTERM ends it by the signal; a destroyed window ends it with a
-// message. SINUET_HACK names the program.
+// window this test made, the frog and the band colours appear where the core puts them,
+// pixel for pixel as drawing every line straight onto the window gives them; a resize
+// re-centres; SIGTERM ends it by the signal; a destroyed window ends it with a message.
+// The Monitors cases (run by run_on_monitors.sh) need a server with several monitors.
+// SINUET_HACK names the program.
 #include "bmp_reader.h"
 #include "figures.h"
+#include "segment_clip.h"
 #include "settings.h"
 #include "sweep.h"
 #include "tick.h"
@@ -14,6 +17,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xinerama.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
@@ -41,7 +45,8 @@ struct Hack {
     std::string errors; // file receiving its standard error
 };
 
-Hack StartHack(std::vector<std::string> words) {
+// The hack with the given arguments; XSCREENSAVER_WINDOW set to `daemonWindow` if given.
+Hack StartHack(std::vector<std::string> words, const std::string &daemonWindow = "") {
     Hack hack;
     hack.errors = testing::TempDir() + "sinuet-stderr-" + std::to_string(getpid()) + "-" +
                   std::to_string(rand());
@@ -56,7 +61,11 @@ Hack StartHack(std::vector<std::string> words) {
             argv.push_back(&w[0]);
         }
         argv.push_back(nullptr);
-        unsetenv("XSCREENSAVER_WINDOW");
+        if (daemonWindow.empty()) {
+            unsetenv("XSCREENSAVER_WINDOW");
+        } else {
+            setenv("XSCREENSAVER_WINDOW", daemonWindow.c_str(), 1);
+        }
         execv(program, argv.data());
         _exit(127);
     }
@@ -88,14 +97,17 @@ struct Picture {
     uint32_t At(int x, int y) const { return rgb[static_cast<size_t>(y * width + x)]; }
 };
 
-// The window's part on the screen (the windows here sit at the screen's top-left corner).
-Picture Grab(Display *display, Window window) {
+// The drawable's part on the screen (the windows here sit at the screen's top-left corner).
+Picture Grab(Display *display, Drawable drawable) {
     XSync(display, False);
-    XWindowAttributes a;
-    XGetWindowAttributes(display, window, &a);
-    const int width = std::min(a.width, DisplayWidth(display, DefaultScreen(display)));
-    const int height = std::min(a.height, DisplayHeight(display, DefaultScreen(display)));
-    XImage *image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+    Window root;
+    int x, y;
+    unsigned w = 0, h = 0, border, depth;
+    XGetGeometry(display, drawable, &root, &x, &y, &w, &h, &border, &depth);
+    const int width = std::min(static_cast<int>(w), DisplayWidth(display, DefaultScreen(display)));
+    const int height =
+        std::min(static_cast<int>(h), DisplayHeight(display, DefaultScreen(display)));
+    XImage *image = XGetImage(display, drawable, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
     Picture screen{width, height, {}};
     for (int y = 0; y < height; ++y) {
@@ -109,10 +121,10 @@ Picture Grab(Display *display, Window window) {
 }
 
 // Grabs until `ready` holds (the hack slows down rather than skipping ticks on a busy
-// machine), for at most 8 s; the last grab.
+// machine), for at most 20 s; the last grab.
 template <typename Ready> Picture GrabUntil(Display *display, Window window, Ready ready) {
     Picture screen;
-    for (int waited = 0; waited < 8000; waited += 250) {
+    for (int waited = 0; waited < 20000; waited += 250) {
         Pause(250);
         screen = Grab(display, window);
         if (ready(screen)) {
@@ -140,8 +152,7 @@ FigureState SetUpCore(int width, int height, int count, int view3D) {
     return figures;
 }
 
-// Share of the frog's pixels found unchanged where the core places it.
-double FrogMatch(const Picture &screen, const FigureState &figures) {
+const RgbImage &Frog() {
     static RgbImage frog;
     if (frog.pixels.empty()) {
         std::ifstream in(FROG_BMP_PATH, std::ios::binary);
@@ -149,6 +160,12 @@ double FrogMatch(const Picture &screen, const FigureState &figures) {
                                                std::istreambuf_iterator<char>()};
         EXPECT_TRUE(ReadBmp(bytes.data(), bytes.size(), frog));
     }
+    return frog;
+}
+
+// Share of the frog's pixels found unchanged where the core places it.
+double FrogMatch(const Picture &screen, const FigureState &figures) {
+    const RgbImage &frog = Frog();
     const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
     int same = 0, seen = 0;
     for (int y = 0; y < frog.height; ++y) {
@@ -195,6 +212,115 @@ void ExpectFlatPicture(const Picture &screen) {
     for (int32_t i = 0; i < 10; ++i) {
         EXPECT_EQ(CountRing(screen, figures, i).outside, 0) << "figure " << i;
     }
+}
+
+// Drawing as the hack drew before it kept a pixmap per picture, for comparison: every
+// batch of lines cut to the picture and drawn straight onto it. A pen here is its colour
+// (the core's pens are all PEN_WIDTH wide), set in the one GC when selected.
+struct StraightDrawing {
+    Display *display;
+    Pixmap pixmap;
+    int width, height;
+    GC gc;
+};
+
+DrawingContext StraightContext(StraightDrawing &drawing) {
+    const auto select = [](void *target, PenHandle pen) -> PenHandle {
+        StraightDrawing &d = *static_cast<StraightDrawing *>(target);
+        XSetForeground(d.display, d.gc, ReferenceToRgb(static_cast<uint32_t>(pen)));
+        return 0;
+    };
+    const auto lines = [](void *target, const LineSegment *lines, int32_t count) {
+        StraightDrawing &d = *static_cast<StraightDrawing *>(target);
+        std::vector<XSegment> cut;
+        for (int32_t n = 0; n < count; ++n) {
+            ShortSegment s;
+            if (ClipSegment(lines[n], d.width, d.height, s)) {
+                cut.push_back({s.x1, s.y1, s.x2, s.y2});
+            }
+        }
+        if (!cut.empty()) {
+            XDrawSegments(d.display, d.pixmap, d.gc, cut.data(), static_cast<int>(cut.size()));
+        }
+    };
+    return {&drawing, [](void *, int32_t, uint32_t colour) -> PenHandle { return colour; }, select,
+            [](void *, PenHandle) {}, lines};
+}
+
+// The frog's 0x00RRGGBB pixels are already a ZPixmap image of a 24-bit TrueColor server.
+void PutFrog(StraightDrawing &d, const FigureState &figures) {
+    const RgbImage &frog = Frog();
+    XImage *image =
+        XCreateImage(d.display, DefaultVisual(d.display, DefaultScreen(d.display)), 24, ZPixmap, 0,
+                     reinterpret_cast<char *>(const_cast<uint32_t *>(frog.pixels.data())),
+                     static_cast<unsigned>(frog.width), static_cast<unsigned>(frog.height), 32, 0);
+    const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
+    XPutImage(d.display, d.pixmap, d.gc, image, 0, 0, place.x, place.y,
+              static_cast<unsigned>(frog.width), static_cast<unsigned>(frog.height));
+    image->data = nullptr; // the pixels stay the frog's
+    XDestroyImage(image);
+}
+
+// The heavy settings the comparisons run with, for the hack and for the core here.
+const std::vector<std::string> HEAVY = {"--seed", "11", "--count", "50", "--loops", "10", "--3d"};
+const int TICKS = 30;
+
+void UseHeavySettings() {
+    SetDefaultSettings(saverSettings);
+    saverSettings.count = 50;
+    saverSettings.loopsPerMinute = 10;
+    saverSettings.view3D = 1;
+    UseFixedSeed(11);
+}
+
+// Pictures of the given sizes after TICKS ticks with the heavy settings, set up together
+// as the hack sets up its pictures, each drawn straight onto a pixmap of its own.
+std::vector<Picture> DrawnStraight(Display *display, const std::vector<XRectangle> &sizes) {
+    UseHeavySettings();
+    std::vector<FigureState> figures;
+    std::vector<StraightDrawing> drawings;
+    for (const XRectangle &size : sizes) {
+        figures.push_back(FreshFigures({0, 0, size.width, size.height}));
+        const Pixmap pixmap =
+            XCreatePixmap(display, DefaultRootWindow(display), size.width, size.height, 24);
+        XGCValues pen;
+        pen.foreground = 0;
+        pen.line_width = PEN_WIDTH;
+        pen.cap_style = CapRound;
+        pen.join_style = JoinRound;
+        const GC gc =
+            XCreateGC(display, pixmap, GCForeground | GCLineWidth | GCCapStyle | GCJoinStyle, &pen);
+        XFillRectangle(display, pixmap, gc, 0, 0, size.width, size.height);
+        drawings.push_back({display, pixmap, size.width, size.height, gc});
+    }
+    SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
+    for (int tick = 0; tick < TICKS; ++tick) {
+        for (size_t k = 0; k < figures.size(); ++k) {
+            if (FrogDueThisTick(figures[k])) {
+                PutFrog(drawings[k], figures[k]);
+            }
+            DrawFigures(StraightContext(drawings[k]), figures[k]);
+            FinishTick(figures[k]);
+        }
+    }
+    std::vector<Picture> pictures;
+    for (StraightDrawing &d : drawings) {
+        pictures.push_back(Grab(display, d.pixmap));
+        XFreeGC(display, d.gc);
+        XFreePixmap(display, d.pixmap);
+    }
+    return pictures;
+}
+
+// Pixels of `screen` in the rectangle at (x, y) that differ from `picture`.
+int Differences(const Picture &screen, int x, int y, const Picture &picture) {
+    int differ = 0;
+    for (int py = 0; py < picture.height; ++py) {
+        for (int px = 0; px < picture.width; ++px) {
+            differ += screen.At(x + px, y + py) != picture.At(px, py);
+        }
+    }
+    return differ;
 }
 
 Window FindWindowNamed(Display *display, const char *name) {
@@ -330,6 +456,73 @@ TEST_F(HackOnX, GivenWindowTiltedAndRepairedAfterExposeEndsBySigterm) {
     ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status << ": " << Errors(hack);
     EXPECT_EQ(WTERMSIG(status), SIGTERM);
     EXPECT_EQ(Errors(hack), "");
+}
+
+// Drawn into pixmaps and copied to the window in changed rectangles, the picture is the
+// one that drawing every line straight onto the window gives.
+TEST_F(HackOnX, SamePixelsAsDrawingEveryLineStraightOntoTheWindow) {
+    const Window window = MakeWindow(720, 400);
+    std::vector<std::string> words = HEAVY;
+    words.insert(words.end(),
+                 {"--window-id", std::to_string(window), "--ticks", std::to_string(TICKS)});
+    const Hack hack = StartHack(words);
+    const Picture straight = DrawnStraight(display, {{0, 0, 720, 400}})[0];
+    const Picture screen = GrabUntil(
+        display, window, [&](const Picture &p) { return Differences(p, 0, 0, straight) == 0; });
+    EXPECT_EQ(Differences(screen, 0, 0, straight), 0);
+    EXPECT_GT(CountColour(screen, 0x8000FF), 1000); // the bands were drawn at all
+    kill(hack.pid, SIGTERM);
+    EXPECT_TRUE(WIFSIGNALED(WaitForEnd(hack, 3000))) << Errors(hack);
+    XDestroyWindow(display, window);
+}
+
+// On the bare root window of a screen with several monitors each monitor shows its own
+// picture, as drawn straight onto a window of the monitor's size: its frog at its centre,
+// its bands, nothing from a neighbour across the seam. A daemon's window spanning all of
+// them still gets one picture.
+TEST_F(HackOnX, MonitorsEachShowTheirOwnPictureOnTheBareRoot) {
+    int count = 0;
+    XineramaScreenInfo *heads =
+        XineramaIsActive(display) ? XineramaQueryScreens(display, &count) : nullptr;
+    std::vector<XRectangle> monitors;
+    for (int k = 0; k < count; ++k) {
+        monitors.push_back({heads[k].x_org, heads[k].y_org,
+                            static_cast<unsigned short>(heads[k].width),
+                            static_cast<unsigned short>(heads[k].height)});
+    }
+    XFree(heads);
+    if (monitors.size() < 2) {
+        GTEST_SKIP() << "this display has one monitor";
+    }
+    std::vector<std::string> words = HEAVY;
+    words.insert(words.end(), {"--root", "--ticks", std::to_string(TICKS)});
+    Hack hack = StartHack(words);
+    const std::vector<Picture> straight = DrawnStraight(display, monitors);
+    const auto allSame = [&](const Picture &p) {
+        for (size_t k = 0; k < monitors.size(); ++k) {
+            if (Differences(p, monitors[k].x, monitors[k].y, straight[k]) != 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const Window root = DefaultRootWindow(display);
+    Picture screen = GrabUntil(display, root, allSame);
+    for (size_t k = 0; k < monitors.size(); ++k) {
+        EXPECT_EQ(Differences(screen, monitors[k].x, monitors[k].y, straight[k]), 0)
+            << "monitor " << k;
+    }
+    kill(hack.pid, SIGTERM);
+    EXPECT_TRUE(WIFSIGNALED(WaitForEnd(hack, 3000))) << Errors(hack);
+
+    const Window across = MakeWindow(screen.width, screen.height);
+    hack = StartHack({"--root", "--3d", "--ticks", "1"}, std::to_string(across));
+    const FigureState whole = SetUpCore(screen.width, screen.height, 10, 1);
+    const auto frog = [&](const Picture &p) { return FrogMatch(p, whole) > 0.95; };
+    EXPECT_TRUE(frog(GrabUntil(display, across, frog)));
+    kill(hack.pid, SIGTERM);
+    EXPECT_TRUE(WIFSIGNALED(WaitForEnd(hack, 3000))) << Errors(hack);
+    XDestroyWindow(display, across);
 }
 
 // A window 20 times as wide as high puts the tilted view's outer points at the 32-bit

@@ -37,8 +37,9 @@ TEST(HackOptions, DefaultsAreTheSaversAndBothDashStylesWork) {
     EXPECT_EQ(none.options.root, 0);
     EXPECT_EQ(none.options.windowIdGiven, 0);
 
-    const Parsed given = Parse({"-count", "50", "--loops", "7", "-no-frog", "--no-fade", "-3d",
-                                "--root", "-seed", "4294967295", "--color", "#FF8000"});
+    const Parsed given =
+        Parse({"-count", "50", "--loops", "7", "-no-frog", "--no-fade", "-3d", "--root", "-seed",
+               "4294967295", "--color", "#FF8000", "--ticks", "2147483647"});
     ASSERT_EQ(given.result, OPTIONS_OK) << given.errors;
     EXPECT_EQ(given.options.settings.count, 50);
     EXPECT_EQ(given.options.settings.loopsPerMinute, 7);
@@ -49,6 +50,8 @@ TEST(HackOptions, DefaultsAreTheSaversAndBothDashStylesWork) {
     EXPECT_EQ(given.options.root, 1);
     EXPECT_EQ(given.options.seedGiven, 1);
     EXPECT_EQ(given.options.seed, 4294967295u);
+    EXPECT_EQ(none.options.tickLimit, 0);
+    EXPECT_EQ(given.options.tickLimit, 2147483647);
 
     const Parsed back = Parse({"--no-3d", "--3d", "--no-3d", "--no-frog", "-frog"});
     EXPECT_EQ(back.options.settings.view3D, 0);
@@ -80,6 +83,8 @@ TEST(HackOptions, MalformedInputNamesItselfAndGivesTheUsage) {
         {"--loops", "-"},
         {"--seed", "-1"},
         {"--seed", "4294967296"},
+        {"--ticks", "2147483648"},
+        {"--ticks", "-1"},
         {"--window-id", "0"},
         {"--color", "#12345"},
         {"--color", "#12345G"},
