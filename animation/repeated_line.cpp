@@ -6,8 +6,7 @@ void ForgetLastLine(LastLine &last) {
 
 int IsRepeatedLine(LastLine &last, const LineSegment &line) {
     const LineSegment &l = last.line;
-    if (last.known && l.x1 == line.x1 && l.y1 == line.y1 && l.x2 == line.x2 &&
-        l.y2 == line.y2) {
+    if (last.known && l.x1 == line.x1 && l.y1 == line.y1 && l.x2 == line.x2 && l.y2 == line.y2) {
         return 1;
     }
     last.known = 1;

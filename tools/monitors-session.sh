@@ -10,6 +10,8 @@
 #   monitors_stop           stops the server this session started
 # The first screen is Xinerama's head 0, which Wine makes the primary monitor at (0, 0).
 
+source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
+
 monitors_xorg_pid=""
 monitors_dir=""
 
@@ -83,14 +85,6 @@ EOF
     echo 'EndSection'
 }
 
-monitors_free_display() {
-    local n=150
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-        n=$((n + 1))
-    done
-    echo "$n"
-}
-
 monitors_heads() {
     xdpyinfo -ext XINERAMA 2>/dev/null |
         sed -n 's/^ *head #[0-9]*: \([0-9]*\)x\([0-9]*\) @ \([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4/p'
@@ -101,7 +95,7 @@ monitors_start() {
     monitors_dir=$(mktemp -d /tmp/sinuet-monitors.XXXXXX)
     monitors_config "$layout" >"$monitors_dir/xorg.conf" || return 1
     expected=$(monitors_layout "$layout" | wc -l)
-    n=$(monitors_free_display)
+    n=$(free_display 150)
     Xorg ":$n" -config "$monitors_dir/xorg.conf" -noreset -nolisten tcp -ac \
         -logfile "$monitors_dir/xorg.log" >/dev/null 2>&1 &
     monitors_xorg_pid=$!

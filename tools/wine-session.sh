@@ -12,20 +12,14 @@
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
+source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
+
 wine_session_xvfb_pid=""
 wine_session_prefixes=()
 
-wine_session_free_display() {
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-        n=$((n + 1))
-    done
-    echo "$n"
-}
-
 wine_session_start_xvfb() {
     local n
-    n=$(wine_session_free_display)
+    n=$(free_display 90)
     # -noreset: programs that connect one after another would otherwise find the server
     # resetting, and refusing connections, whenever the last one has left.
     Xvfb ":$n" -screen 0 "${SINUET_SCREEN:-1024x768}x24" -nolisten tcp -ac -noreset >/dev/null 2>&1 &

@@ -8,10 +8,8 @@ command -v Xvfb >/dev/null || {
     echo "Xvfb is not installed: skipped"
     exit 77
 }
-n=120
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-    n=$((n + 1))
-done
+source "$(dirname "$0")/../../tools/free-display.sh"
+n=$(free_display 120)
 Xvfb ":$n" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do

@@ -9,10 +9,8 @@ if ! command -v Xvfb >/dev/null; then
 fi
 size=$1
 shift
-n=100
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-    n=$((n + 1))
-done
+source "$(dirname "$0")/../../tools/free-display.sh"
+n=$(free_display 100)
 # -noreset: the tests connect one after another, and a server that resets when its last
 # client leaves refuses connections meanwhile.
 Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &

@@ -2,6 +2,8 @@
 # generous limit, an Xvfb of the test's own and counting a colour on the screen.
 # A test sets TEST_LOG to the file `fail` prints (a daemon's log, say).
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/free-display.sh"
+
 # Exit status 77: ctest counts the test as skipped.
 skip() {
     echo "skipped: $*"
@@ -42,9 +44,7 @@ start_xvfb() {
     local n=$1 size=$2
     shift 2
     for _ in $(seq 20); do
-        while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
-            n=$((n + 1))
-        done
+        n=$(free_display "$n")
         Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
         XVFB_PID=$!
         local deadline=$((SECONDS + 60))

@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from check_package import checksum_problems
+from check_package import checksum_problems, report
 
 HACK = "usr/libexec/xscreensaver/sinuet"
 EXPECTED_FILES = sorted([
@@ -84,12 +84,8 @@ def main():
     package, architecture, version = sys.argv[1:]
     problems = (control_problems(package, architecture, version) +
                 content_problems(package, architecture) + checksum_problems(package))
-    for problem in problems:
-        print(f"{package}: {problem}")
-    if problems:
-        sys.exit(1)
-    print(f"{package}: {architecture} control fields, the four files, an {architecture} "
-          f"hack and the checksum are right")
+    report(package, problems, f"{architecture} control fields, the four files, an "
+           f"{architecture} hack and the checksum are right")
 
 
 if __name__ == "__main__":
