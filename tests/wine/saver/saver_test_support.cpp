@@ -26,14 +26,23 @@ HWND StartFullScreen(ChildProcess &child, const std::string &arguments) {
     return window;
 }
 
-bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
+// Handles messages while the window still passes the test, at most for the given time.
+static bool WaitWhile(BOOL(WINAPI *holds)(HWND), HWND window, DWORD timeoutMs) {
     DWORD start = GetTickCount();
-    while (IsWindowVisible(window)) {
+    while (holds(window)) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
         PumpMessages(5);
     }
     return true;
+}
+
+bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
+    return WaitWhile(IsWindowVisible, window, timeoutMs);
+}
+
+bool WaitUntilDestroyed(HWND window, DWORD timeoutMs) {
+    return WaitWhile(IsWindow, window, timeoutMs);
 }
 
 bool StaysVisible(HWND window, DWORD ms) {

@@ -19,6 +19,8 @@ HWND StartFullScreen(ChildProcess &child, const std::string &arguments = "/s");
 
 // A full-screen saver closes: its window is hidden at once, destroyed about 2 s later.
 bool WaitUntilHidden(HWND window, DWORD timeoutMs);
+// A window of another process goes once that process has handled its destruction.
+bool WaitUntilDestroyed(HWND window, DWORD timeoutMs);
 // Whether the window is still shown after waiting `ms` (handling messages meanwhile).
 bool StaysVisible(HWND window, DWORD ms);
 
