@@ -20,15 +20,13 @@ ClientRect CutToClient(const ClientRect &monitor, int32_t originX, int32_t origi
     return area;
 }
 
-bool SameRect(const ClientRect &a, const ClientRect &b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+bool Within(const ClientRect &inner, const ClientRect &outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
-bool Listed(const ClientRect *monitors, int32_t count, const ClientRect &monitor) {
-    for (int32_t n = 0; n < count; ++n)
-        if (SameRect(monitors[n], monitor))
-            return true;
-    return false;
+bool IsEmpty(const ClientRect &area) {
+    return area.right <= area.left || area.bottom <= area.top;
 }
 } // namespace
 
@@ -39,7 +37,13 @@ int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t o
     int32_t count = 0;
     for (int32_t n = 0; n < monitorCount && count < MAX_PICTURES; ++n) {
         const ClientRect area = CutToClient(monitors[n], originX, originY, width, height);
-        if (area.right > area.left && area.bottom > area.top && !Listed(monitors, n, monitors[n]))
+        bool covered = IsEmpty(area);
+        for (int32_t other = 0; other < monitorCount && !covered; ++other) {
+            const ClientRect wider = CutToClient(monitors[other], originX, originY, width, height);
+            const bool equal = Within(wider, area) && Within(area, wider);
+            covered = other != n && Within(area, wider) && (!equal || other < n);
+        }
+        if (!covered)
             areas[count++] = area;
     }
     if (count == 0)

@@ -3,17 +3,26 @@
 #include "window_pictures.h"
 
 #include "backing_pixmap.h"
-#include "monitor_layout.h"
 #include "monitors.h"
+#include "picture_areas.h"
 
 namespace {
 std::vector<PixelArea> Places(X11Painter &painter) {
     const TargetWindow &target = *painter.target;
-    std::vector<PixelArea> monitors;
+    std::vector<ClientRect> monitors;
     if (target.bareRoot) {
-        monitors = QueryMonitors(painter.display, target.window);
+        for (const PixelArea &m : QueryMonitors(painter.display, target.window)) {
+            monitors.push_back({m.left, m.top, m.right, m.bottom});
+        }
     }
-    return PicturePlaces(monitors, target.width, target.height);
+    ClientRect areas[MAX_PICTURES];
+    const int32_t count = PictureAreas(monitors.data(), static_cast<int32_t>(monitors.size()), 0, 0,
+                                       target.width, target.height, areas);
+    std::vector<PixelArea> places;
+    for (int32_t n = 0; n < count; ++n) {
+        places.push_back({areas[n].left, areas[n].top, areas[n].right, areas[n].bottom});
+    }
+    return places;
 }
 } // namespace
 

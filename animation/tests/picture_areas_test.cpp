@@ -32,6 +32,9 @@ TEST(PictureAreas, EachMonitorInClientCoordinates) {
     EXPECT_EQ(
         Areas({{-100, -50, 500, 400}, {500, 0, 1200, 900}, {-100, -50, 500, 400}}, 0, 0, 1024, 768),
         (Rects{{0, 0, 500, 400}, {500, 0, 1024, 768}}));
+    // Mirrored outputs as an X server lists them: a monitor within a larger one.
+    EXPECT_EQ(Areas({{0, 0, 1024, 768}, {0, 0, 1920, 1080}, {0, 0, 1920, 1080}}, 0, 0, 1920, 1080),
+              (Rects{{0, 0, 1920, 1080}}));
     Rects many;
     for (int32_t n = 0; n < MAX_PICTURES + 4; ++n)
         many.push_back({n * 10, 0, n * 10 + 10, 10});

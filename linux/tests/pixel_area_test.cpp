@@ -1,5 +1,4 @@
-// What a tick copies to the window, and where the pictures go on several monitors.
-#include "monitor_layout.h"
+// What a tick copies to the window.
 #include "pixel_area.h"
 
 #include <gtest/gtest.h>
@@ -29,17 +28,4 @@ TEST(ChangedAreas, CutToThePictureAndJoinedOnlyWhenThatSavesCopying) {
     EXPECT_EQ(Added({{0, 0, 10, 10}, {2, 3, 12, 13}}), (Areas{{0, 0, 12, 13}}));
     // A box bridging two that lie apart joins all three.
     EXPECT_EQ(Added({{0, 0, 10, 10}, {30, 0, 40, 10}, {5, 0, 35, 10}}), (Areas{{0, 0, 40, 10}}));
-}
-
-TEST(PicturePlaces, OnePerMonitorInTheServersOrderCutToTheScreen) {
-    const Areas three = {{800, 0, 1824, 768}, {0, 0, 800, 600}, {800, 768, 1440, 1248}};
-    EXPECT_EQ(PicturePlaces(three, 1824, 1248), three);
-    EXPECT_EQ(PicturePlaces({{-100, 0, 500, 400}, {2000, 0, 2100, 100}}, 1000, 400),
-              (Areas{{0, 0, 500, 400}}));
-    // Mirrored outputs: a monitor repeated, or within a larger one.
-    EXPECT_EQ(
-        PicturePlaces({{0, 0, 1024, 768}, {0, 0, 1920, 1080}, {0, 0, 1920, 1080}}, 1920, 1080),
-        (Areas{{0, 0, 1920, 1080}}));
-    EXPECT_EQ(PicturePlaces({}, 640, 480), (Areas{{0, 0, 640, 480}}));
-    EXPECT_EQ(PicturePlaces({{0, 0, 0, 480}}, 640, 480), (Areas{{0, 0, 640, 480}}));
 }
