@@ -26,10 +26,11 @@ HWND StartFullScreen(ChildProcess &child, const std::string &arguments) {
     return window;
 }
 
-// Handles messages while the window still passes the test, at most for the given time.
-static bool WaitWhile(BOOL(WINAPI *holds)(HWND), HWND window, DWORD timeoutMs) {
+// Handles messages until the window's test gives the wanted answer, at most for the given
+// time.
+static bool WaitFor(BOOL(WINAPI *test)(HWND), bool wanted, HWND window, DWORD timeoutMs) {
     DWORD start = GetTickCount();
-    while (holds(window)) {
+    while ((test(window) != 0) != wanted) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
         PumpMessages(5);
@@ -37,12 +38,16 @@ static bool WaitWhile(BOOL(WINAPI *holds)(HWND), HWND window, DWORD timeoutMs) {
     return true;
 }
 
+bool WaitUntilShown(HWND window, DWORD timeoutMs) {
+    return WaitFor(IsWindowVisible, true, window, timeoutMs);
+}
+
 bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
-    return WaitWhile(IsWindowVisible, window, timeoutMs);
+    return WaitFor(IsWindowVisible, false, window, timeoutMs);
 }
 
 bool WaitUntilDestroyed(HWND window, DWORD timeoutMs) {
-    return WaitWhile(IsWindow, window, timeoutMs);
+    return WaitFor(IsWindow, false, window, timeoutMs);
 }
 
 bool StaysVisible(HWND window, DWORD ms) {

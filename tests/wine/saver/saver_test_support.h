@@ -17,6 +17,7 @@ bool WaitForExitPumping(ChildProcess &child, DWORD timeoutMs);
 // in the foreground.
 HWND StartFullScreen(ChildProcess &child, const std::string &arguments = "/s");
 
+bool WaitUntilShown(HWND window, DWORD timeoutMs);
 // A full-screen saver closes: its window is hidden at once, destroyed about 2 s later.
 bool WaitUntilHidden(HWND window, DWORD timeoutMs);
 // A window of another process goes once that process has handled its destruction.

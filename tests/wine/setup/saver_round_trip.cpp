@@ -24,16 +24,6 @@ bool CoversScreen(HWND window) {
            place.bottom >= GetSystemMetrics(SM_CYSCREEN);
 }
 
-bool WaitUntilShown(HWND window, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!IsWindowVisible(window)) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        PumpMessages(20);
-    }
-    return true;
-}
-
 bool RunWhileShown(const char *commandLine) {
     ChildProcess command;
     if (!StartCommandLine(commandLine, command) || !WaitForExitPumping(command, COMMAND_LIMIT_MS))
