@@ -1,6 +1,7 @@
 #include "monitor_areas.h"
 
 #include "picture_areas.h"
+#include "user32_function.h"
 
 namespace {
 typedef BOOL(WINAPI *EnumDisplayMonitorsProc)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
@@ -20,11 +21,8 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
 }
 
 void ListMonitors(MonitorList &list) {
-    HMODULE user = GetModuleHandleA("USER32.DLL");
-    EnumDisplayMonitorsProc enumerate =
-        user ? reinterpret_cast<EnumDisplayMonitorsProc>(
-                   reinterpret_cast<void *>(GetProcAddress(user, "EnumDisplayMonitors")))
-             : nullptr;
+    EnumDisplayMonitorsProc enumerate = reinterpret_cast<EnumDisplayMonitorsProc>(
+        reinterpret_cast<void *>(User32Function("EnumDisplayMonitors")));
     if (enumerate && !enumerate(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&list)))
         list.count = 0;
 }

@@ -1,6 +1,6 @@
 #include "dpi_awareness.h"
 
-#include <windows.h>
+#include "user32_function.h"
 
 namespace {
 typedef HANDLE(WINAPI *SetThreadDpiAwarenessProc)(HANDLE context);
@@ -12,11 +12,8 @@ const HANDLE PER_MONITOR_AWARE_2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>
 void RequestDpiAwareness(DpiRequest request) {
     if (request != DPI_PER_MONITOR_2)
         return;
-    HMODULE user = GetModuleHandleA("USER32.DLL");
-    SetThreadDpiAwarenessProc setAwareness =
-        user ? reinterpret_cast<SetThreadDpiAwarenessProc>(
-                   reinterpret_cast<void *>(GetProcAddress(user, "SetThreadDpiAwarenessContext")))
-             : nullptr;
+    SetThreadDpiAwarenessProc setAwareness = reinterpret_cast<SetThreadDpiAwarenessProc>(
+        reinterpret_cast<void *>(User32Function("SetThreadDpiAwarenessContext")));
     if (setAwareness)
         setAwareness(PER_MONITOR_AWARE_2); // refused (null) where the context is unknown
 }
