@@ -7,13 +7,6 @@ import createSinuetCore from './sinuet-core.js';
 export const LIST_RUN = 1;
 export const LIST_FROG = 2;
 
-// The words of the call record.
-export const CALL_PEN = 1;
-export const CALL_SELECT = 2;
-export const CALL_DELETE = 3;
-export const CALL_LINES = 4;
-export const CALL_BLIT = 5;
-
 export async function loadCore() {
     const m = await createSinuetCore();
     const words = (pointer, length) => new Int32Array(m.HEAP32.buffer, pointer, length);
@@ -57,11 +50,9 @@ export async function loadCore() {
         recordCalls(on) {
             m._sinuet_record_calls(on ? 1 : 0);
         },
-        // The calls recorded since the last take, as a copy.
+        // The calls recorded since the last take, one sinuet-trace line each.
         takeRecordedCalls() {
-            const calls = words(m._sinuet_recorded_calls(), m._sinuet_recorded_length()).slice();
-            m._sinuet_clear_recorded_calls();
-            return calls;
+            return m.ccall('sinuet_take_recorded_calls', 'string', [], []);
         },
     };
 }

@@ -1,7 +1,8 @@
 // The functions the page's script calls: the settings, a fresh start for a canvas size,
 // one tick into the draw list, the frog picture's pixels, the dialog's reading of typed
-// numbers and colours, and the call record for comparisons with sinuet-trace.
+// numbers and colours, and the drawing calls in sinuet-trace's words for comparisons with it.
 #include "bmp_reader.h"
+#include "drawing_recorder.h"
 #include "figures.h"
 #include "frog_bmp_data.h"
 #include "hack_options.h"
@@ -12,11 +13,19 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
 FigureState figures = FreshFigures({0, 0, 0, 0});
 WebPainter painter;
+// While the calls are recorded, the ticks go to the recorder sinuet-trace uses instead of
+// the canvas.
+int32_t recording = 0;
+DrawingRecorder recorder;
+std::string recordedText;
 // The frog picture, decoded at first use: 0 x 0 when the embedded bitmap cannot be read.
 struct FrogPicture {
     int32_t width, height;
@@ -44,6 +53,20 @@ const FrogPicture &Frog() {
 
 int32_t Flag(int32_t value) {
     return value != 0 ? 1 : 0;
+}
+
+// The frog's corner when this tick copies it, in the draw list or the record.
+void DrawFrog() {
+    const FrogPicture &frog = Frog();
+    if (frog.width == 0 || !FrogDueThisTick(figures)) {
+        return;
+    }
+    const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
+    if (recording) {
+        RecordBlit(recorder, place.x, place.y, frog.width, frog.height);
+    } else {
+        AddFrog(painter, place.x, place.y);
+    }
 }
 } // namespace
 
@@ -77,12 +100,8 @@ EMSCRIPTEN_KEEPALIVE int32_t sinuet_tick() {
     if (figures.firstTick == 1) {
         SetUpFigures(figures);
     }
-    const FrogPicture &frog = Frog();
-    if (frog.width > 0 && FrogDueThisTick(figures)) {
-        const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
-        AddFrog(painter, place.x, place.y, frog.width, frog.height);
-    }
-    DrawFigures(WebDrawingContext(painter), figures);
+    DrawFrog();
+    DrawFigures(recording ? RecordingContext(recorder) : WebDrawingContext(painter), figures);
     FinishTick(figures);
     return static_cast<int32_t>(painter.list.size());
 }
@@ -118,23 +137,29 @@ EMSCRIPTEN_KEEPALIVE int32_t sinuet_hex_colour(const char *text) {
 }
 
 // From now on (on == 1) every drawing call is recorded as the core makes it, with pen ids
-// counted from 1 again and the stock pen selected, as in a fresh sinuet-trace run.
+// counted from 1 again and the stock pen selected, as in a fresh sinuet-trace run; the
+// canvas's draw lists stay empty meanwhile.
 EMSCRIPTEN_KEEPALIVE void sinuet_record_calls(int32_t on) {
     ResetWebPainter(painter, painter.width, painter.height);
-    painter.recording = Flag(on);
+    recorder = DrawingRecorder();
+    recording = Flag(on);
 }
 
-// The calls recorded since recording began or the record was last cleared; their length
-// in words.
-EMSCRIPTEN_KEEPALIVE int32_t sinuet_recorded_length() {
-    return static_cast<int32_t>(painter.calls.size());
-}
-
-EMSCRIPTEN_KEEPALIVE const int32_t *sinuet_recorded_calls() {
-    return painter.calls.data();
-}
-
-EMSCRIPTEN_KEEPALIVE void sinuet_clear_recorded_calls() {
-    painter.calls.clear();
+// The calls recorded since recording began or since the last take, one sinuet-trace line
+// each; the record is emptied.
+EMSCRIPTEN_KEEPALIVE const char *sinuet_take_recorded_calls() {
+    char *text = nullptr;
+    size_t size = 0;
+    std::FILE *out = open_memstream(&text, &size);
+    if (out != nullptr) {
+        for (const DrawCall &call : recorder.calls) {
+            PrintDrawCall(out, call);
+        }
+        std::fclose(out);
+    }
+    recordedText.assign(text != nullptr ? text : "", size);
+    std::free(text);
+    recorder.calls.clear();
+    return recordedText.c_str();
 }
 }

@@ -9,12 +9,6 @@ WebPainter &Painter(void *target) {
     return *static_cast<WebPainter *>(target);
 }
 
-void Record(WebPainter &p, std::initializer_list<int32_t> words) {
-    if (p.recording) {
-        p.calls.insert(p.calls.end(), words);
-    }
-}
-
 // Whether the pen exists: the ring holds it (never the stock pen 0). With the core's order
 // of calls every pen selected or deleted does.
 bool Holds(const WebPainter &p, PenHandle pen) {
@@ -28,7 +22,6 @@ PenHandle CreatePen(void *target, int32_t width, uint32_t colour) {
     p.nextPen = pen + 1 == 0 ? 1 : pen + 1;
     p.penIds[pen % PEN_RING] = pen;
     p.penColours[pen % PEN_RING] = colour;
-    Record(p, {CALL_RECORD_PEN, static_cast<int32_t>(pen), static_cast<int32_t>(colour)});
     return pen;
 }
 
@@ -39,7 +32,6 @@ PenHandle SelectPen(void *target, PenHandle pen) {
     p.selectedColour = Holds(p, pen) ? p.penColours[pen % PEN_RING] : 0;
     p.openRun = 0;
     ForgetLastLine(p.last);
-    Record(p, {CALL_RECORD_SELECT, static_cast<int32_t>(pen)});
     return displaced;
 }
 
@@ -47,18 +39,6 @@ void DeletePen(void *target, PenHandle pen) {
     WebPainter &p = Painter(target);
     if (Holds(p, pen)) {
         p.penIds[pen % PEN_RING] = 0;
-    }
-    Record(p, {CALL_RECORD_DELETE, static_cast<int32_t>(pen)});
-}
-
-void RecordLines(WebPainter &p, const LineSegment *lines, int32_t count) {
-    if (!p.recording) {
-        return;
-    }
-    p.calls.push_back(CALL_RECORD_LINES);
-    p.calls.push_back(count);
-    for (int32_t n = 0; n < count; ++n) {
-        p.calls.insert(p.calls.end(), {lines[n].x1, lines[n].y1, lines[n].x2, lines[n].y2});
     }
 }
 
@@ -74,7 +54,6 @@ void AddLine(WebPainter &p, const ShortSegment &cut) {
 
 void DrawLines(void *target, const LineSegment *lines, int32_t count) {
     WebPainter &p = Painter(target);
-    RecordLines(p, lines, count);
     if (!Holds(p, p.selected)) {
         return; // the stock pen draws nothing here
     }
@@ -95,7 +74,6 @@ void ResetWebPainter(WebPainter &painter, int32_t width, int32_t height) {
     }
     painter.selected = 0;
     painter.selectedColour = 0;
-    painter.calls.clear();
     ResizeWebPainter(painter, width, height);
 }
 
@@ -111,12 +89,11 @@ void StartDrawList(WebPainter &painter) {
     painter.openRun = 0;
 }
 
-void AddFrog(WebPainter &painter, int32_t x, int32_t y, int32_t w, int32_t h) {
+void AddFrog(WebPainter &painter, int32_t x, int32_t y) {
     painter.list.insert(painter.list.end(), {LIST_FROG, x, y});
     // The picture covers lines: the next line is drawn even if it repeats the last one.
     painter.openRun = 0;
     ForgetLastLine(painter.last);
-    Record(painter, {CALL_RECORD_BLIT, x, y, w, h});
 }
 
 DrawingContext WebDrawingContext(WebPainter &painter) {

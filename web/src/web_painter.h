@@ -1,6 +1,5 @@
 // The page's drawing seam: each tick's pens and lines become a list of 32-bit words that
-// the page's script draws on its canvas. On request the seam also keeps every call as the
-// core made it, for comparison with sinuet-trace.
+// the page's script draws on its canvas.
 #pragma once
 
 #include "drawing_context.h"
@@ -14,15 +13,6 @@
 enum DrawListWord {
     LIST_RUN = 1,  // colour 0x00BBGGRR, line count n, then n times x1 y1 x2 y2
     LIST_FROG = 2, // x y: the picture's top-left corner
-};
-
-// The call record: the calls in the order made, unchanged.
-enum CallRecordWord {
-    CALL_RECORD_PEN = 1,    // id colour (ids count from 1; 0 is the initial stock pen)
-    CALL_RECORD_SELECT = 2, // id
-    CALL_RECORD_DELETE = 3, // id
-    CALL_RECORD_LINES = 4,  // n, then n times x1 y1 x2 y2
-    CALL_RECORD_BLIT = 5,   // x y w h
 };
 
 // Pens live at most three creations long (the erasing pen until the next figure's band pen
@@ -40,8 +30,6 @@ struct WebPainter {
     LastLine last;
     size_t openRun; // index of the open run's count word in list, or 0 for none
     std::vector<int32_t> list;
-    int32_t recording; // 1 while the calls are recorded
-    std::vector<int32_t> calls;
 };
 
 // A painter for a canvas of the given size with no pen but the stock pen selected.
@@ -53,7 +41,7 @@ void ResizeWebPainter(WebPainter &painter, int32_t width, int32_t height);
 // Empties the draw list for the next tick.
 void StartDrawList(WebPainter &painter);
 
-// The frog picture's corner into the draw list (and the call record).
-void AddFrog(WebPainter &painter, int32_t x, int32_t y, int32_t w, int32_t h);
+// The frog picture's corner into the draw list.
+void AddFrog(WebPainter &painter, int32_t x, int32_t y);
 
 DrawingContext WebDrawingContext(WebPainter &painter);

@@ -82,50 +82,17 @@ export async function pageDigests({ c, show }) {
     sinuet.fixSeed(c.seed);
     sinuet.restart(c.width, c.height);
     sinuet.recordCalls(true);
-    const hex = (n, width) => (n >>> 0).toString(16).padStart(width, '0');
-    const linesOf = (w) => {
-        const lines = [];
-        for (let k = 0; k < w.length; ) {
-            switch (w[k]) {
-                case core.CALL_PEN:
-                    lines.push(`pen ${w[k + 1]} 0x${hex(w[k + 2], 6)}`);
-                    k += 3;
-                    break;
-                case core.CALL_SELECT:
-                    lines.push(`select ${w[k + 1]}`);
-                    k += 2;
-                    break;
-                case core.CALL_DELETE:
-                    lines.push(`delete ${w[k + 1]}`);
-                    k += 2;
-                    break;
-                case core.CALL_LINES:
-                    for (let n = 0, at = k + 2; n < w[k + 1]; n++, at += 4) {
-                        lines.push(`move ${w[at]} ${w[at + 1]}`, `line ${w[at + 2]} ${w[at + 3]}`);
-                    }
-                    k += 2 + 4 * w[k + 1];
-                    break;
-                case core.CALL_BLIT:
-                    lines.push(`blit ${w[k + 1]} ${w[k + 2]} ${w[k + 3]} ${w[k + 4]}`);
-                    k += 5;
-                    break;
-                default:
-                    throw new Error(`call record word ${w[k]} at ${k}`);
-            }
-        }
-        return lines;
-    };
+    const hex = (n) => n.toString(16).padStart(2, '0');
     const digests = [];
     for (let n = 1; n <= c.ticks; n++) {
         sinuet.tick();
-        const calls = sinuet.takeRecordedCalls();
+        const text = sinuet.takeRecordedCalls();
         if (n === show) {
-            return linesOf(calls);
+            return text.split('\n').slice(0, -1);
         }
         if (n >= (c.from ?? 1)) {
-            const text = new TextEncoder().encode(linesOf(calls).map((l) => `${l}\n`).join(''));
-            const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', text));
-            digests.push(Array.from(digest, (b) => hex(b, 2)).join(''));
+            const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', new TextEncoder().encode(text)));
+            digests.push(Array.from(digest, hex).join(''));
         }
     }
     return digests;
