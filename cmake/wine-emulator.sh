@@ -12,4 +12,5 @@ else
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-exec wine "$@"
+source "$here/tools/wine-session.sh"
+exec "$(wine_loader)" "$@"

@@ -10,9 +10,29 @@
 #                        with several monitors, say), which it joins and never stops
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
+#   wine, winepath       as Debian's commands, but in a 64-bit prefix (WINEARCH=win64)
+#                        through the 64-bit loader (wine_loader prints the one to use):
+#                        Debian's commands start through the 32-bit one, which a kernel
+#                        without 32-bit emulation cannot run
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
+
+wine_loader() {
+    if [ "${WINEARCH:-}" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+        echo /usr/lib/wine/wine64
+    else
+        echo wine
+    fi
+}
+
+wine() {
+    command "$(wine_loader)" "$@"
+}
+
+winepath() {
+    wine winepath "$@"
+}
 
 wine_session_xvfb_pid=""
 wine_session_prefixes=()
