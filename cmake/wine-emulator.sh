@@ -12,5 +12,6 @@ else
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-source "$here/tools/wine-session.sh"
-exec "$(wine_loader)" "$@"
+# In a 64-bit prefix through the 64-bit loader: Debian's wine goes through the 32-bit one.
+[ "$WINEARCH" = win64 ] && exec "$here/tools/wine64/wine" "$@"
+exec wine "$@"

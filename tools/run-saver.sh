@@ -35,7 +35,7 @@ if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
     export WINEPREFIX="$build/$preset/wineprefix"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    [ "$arch" = win32 ] || export WINEARCH=$arch
+    [ "$arch" = win32 ] || wine_use_arch "$arch"
     mkdir -p "$WINEPREFIX"
     echo "Starting the saver on $DISPLAY; move the mouse or press a key to close it."
     wine "$saver" /s
