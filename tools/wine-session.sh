@@ -11,13 +11,15 @@
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
 #   wine_use_arch win32|win64
-#                        exports WINEARCH and, for win64, puts tools/wine64 first on PATH:
-#                        its wine and winepath start programs through the 64-bit loader,
-#                        since Debian's commands go through the 32-bit one, which a kernel
-#                        without 32-bit emulation cannot run (wine_session_start calls it)
+#                        exports WINEARCH and, for win64 on a machine that runs no 32-bit
+#                        programs (machine.sh), puts tools/wine64 first on PATH: its wine
+#                        and winepath start programs through the 64-bit loader, since
+#                        Debian's commands go through the 32-bit one, which cannot run
+#                        there (wine_session_start calls it)
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/machine.sh"
 
 wine_session_bin="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64"
 
@@ -27,7 +29,9 @@ wine_use_arch() {
     PATH=${PATH//":$wine_session_bin:"/:}
     PATH=${PATH#:}
     PATH=${PATH%:}
-    [ "$WINEARCH" = win64 ] && PATH="$wine_session_bin:$PATH"
+    if [ "$WINEARCH" = win64 ] && ! machine_runs_32bit; then
+        PATH="$wine_session_bin:$PATH"
+    fi
     export PATH
 }
 
