@@ -191,4 +191,11 @@ TEST(RepeatedLinePixels, FlatTicksGiveTheSamePixels) {
     EXPECT_GT(share, 0.0);
 }
 
+// A line's ends moved to its area stay far instead of wrapping around.
+TEST(GdiContext, ShiftedCoordinatesStayFarInsteadOfWrapping) {
+    EXPECT_EQ(ShiftedCoordinate(100, 800), 900);
+    EXPECT_EQ(ShiftedCoordinate(-5, -800), -805);
+    EXPECT_EQ(ShiftedCoordinate(INT32_MAX, 800), INT32_MAX);
+    EXPECT_EQ(ShiftedCoordinate(INT32_MIN + 3, -800), INT32_MIN);
+}
 } // namespace

@@ -1,6 +1,12 @@
 #include "gdi_context.h"
 
-#include "picture_areas.h"
+#include <algorithm>
+
+int32_t ShiftedCoordinate(int32_t value, int32_t offset) {
+    const int64_t shifted = static_cast<int64_t>(value) + offset;
+    return static_cast<int32_t>(
+        std::min<int64_t>(std::max<int64_t>(shifted, INT32_MIN), INT32_MAX));
+}
 
 namespace {
 GdiTarget &Target(void *target) {

@@ -5,7 +5,6 @@
 #include "drawing_recorder.h"
 #include "figures.h"
 #include "frog_bmp_data.h"
-#include "hack_options.h"
 #include "settings.h"
 #include "tick.h"
 #include "web_painter.h"
