@@ -11,6 +11,14 @@ void StartFresh(int32_t width, int32_t height, int32_t count, int32_t showFrog, 
     UseFixedSeed(12345);
 }
 
+void RecordTick(DrawingRecorder &recorder) {
+    const auto recording = [](void *target, int32_t, const FigureState &) {
+        return RecordingContext(*static_cast<DrawingRecorder *>(target));
+    };
+    TickPictures(&figureState, 1,
+                 {&recorder, recording, [](void *, int32_t, const FigureState &) {}});
+}
+
 std::vector<int32_t> BandEdges() {
     std::vector<int32_t> edges;
     const int32_t count = FigureCount();

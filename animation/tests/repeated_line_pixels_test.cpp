@@ -30,11 +30,7 @@ std::vector<std::vector<DrawCall>> RecordTicks(int32_t count, int32_t loops, int
     std::vector<std::vector<DrawCall>> ticks;
     DrawingRecorder recorder;
     for (int32_t n = 0; n < TICKS; ++n) {
-        if (figureState.firstTick == 1) {
-            SetUpFigures(figureState);
-        }
-        DrawFigures(RecordingContext(recorder), figureState);
-        FinishTick(figureState);
+        RecordTick(recorder);
         ticks.push_back(recorder.calls);
         recorder.calls.clear();
     }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -95,12 +96,10 @@ TEST(DrawFigures, PreviewWithFrogDrawsNoSegment) {
         for (int32_t showFrog : {1, 0}) {
             StartFresh(152, 112, 10, showFrog, view3D);
             saverSettings.loopsPerMinute = 10;
-            SetUpFigures(figureState);
             DrawingRecorder recorder;
             size_t lines = 0;
             for (int tick = 0; tick < 300; ++tick) { // a whole period at 10 loops
-                DrawFigures(RecordingContext(recorder), figureState);
-                FinishTick(figureState);
+                RecordTick(recorder);
                 lines += CallsOf(recorder, CALL_LINE).size();
                 recorder.calls.clear();
             }
@@ -114,3 +113,48 @@ TEST(DrawFigures, PreviewWithFrogDrawsNoSegment) {
 }
 
 } // namespace
+
+// What the shell saw of each tick: its calls, in order, with the number of drawing calls
+// made before each.
+struct ShellLog {
+    DrawingRecorder recorder;
+    std::vector<std::vector<size_t>> events; // {1 start or 2 frog, picture, calls, frog due}
+};
+
+// The core's tick over two pictures: both set up together at the first tick only, then each
+// in turn started, given its frog's turn before its figures, and drawn before the next one
+// starts; every clock steps once a tick.
+TEST(TickPictures, EachPictureInTurnAfterOneSetUp) {
+    StartFresh(0, 0, 3, 1, 0);
+    FigureState pictures[2] = {FreshFigures({0, 0, 400, 300}), FreshFigures({400, 0, 900, 300})};
+    ShellLog log;
+    const PictureShell shell = {
+        &log,
+        [](void *target, int32_t n, const FigureState &picture) {
+            ShellLog &l = *static_cast<ShellLog *>(target);
+            l.events.push_back({1, static_cast<size_t>(n), l.recorder.calls.size(),
+                                static_cast<size_t>(FrogDueThisTick(picture))});
+            return RecordingContext(l.recorder);
+        },
+        [](void *target, int32_t n, const FigureState &picture) {
+            ShellLog &l = *static_cast<ShellLog *>(target);
+            l.events.push_back({2, static_cast<size_t>(n), l.recorder.calls.size(),
+                                static_cast<size_t>(FrogDueThisTick(picture))});
+        }};
+    TickPictures(pictures, 2, shell);
+    const double phase = pictures[1].phase[0];
+    ASSERT_EQ(log.events.size(), 4u);
+    const size_t first = log.events[2][2];
+    EXPECT_GT(first, 0u);
+    EXPECT_EQ(log.events, (std::vector<std::vector<size_t>>{
+                              {1, 0, 0, 1}, {2, 0, 0, 1}, {1, 1, first, 1}, {2, 1, first, 1}}));
+    log.events.clear();
+    TickPictures(pictures, 2, shell);
+    ASSERT_EQ(log.events.size(), 4u);
+    for (const std::vector<size_t> &event : log.events) {
+        EXPECT_EQ(event[3], 0u); // the frog is due at the first tick only
+    }
+    EXPECT_EQ(pictures[1].phase[0], phase); // no second set-up
+    EXPECT_EQ(pictures[0].clock, 0.04 + 0.04 + 0.04);
+    EXPECT_EQ(pictures[1].clock, 0.04 + 0.04 + 0.04);
+}

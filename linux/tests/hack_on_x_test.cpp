@@ -247,8 +247,16 @@ DrawingContext StraightContext(StraightDrawing &drawing) {
             [](void *, PenHandle) {}, lines};
 }
 
+DrawingContext StartStraight(void *drawings, int32_t n, const FigureState &) {
+    return StraightContext((*static_cast<std::vector<StraightDrawing> *>(drawings))[n]);
+}
+
 // The frog's 0x00RRGGBB pixels are already a ZPixmap image of a 24-bit TrueColor server.
-void PutFrog(StraightDrawing &d, const FigureState &figures) {
+void PutFrog(void *drawings, int32_t n, const FigureState &figures) {
+    if (!FrogDueThisTick(figures)) {
+        return;
+    }
+    const StraightDrawing &d = (*static_cast<std::vector<StraightDrawing> *>(drawings))[n];
     const RgbImage &frog = Frog();
     XImage *image =
         XCreateImage(d.display, DefaultVisual(d.display, DefaultScreen(d.display)), 24, ZPixmap, 0,
@@ -293,15 +301,9 @@ std::vector<Picture> DrawnStraight(Display *display, const std::vector<XRectangl
         XFillRectangle(display, pixmap, gc, 0, 0, size.width, size.height);
         drawings.push_back({display, pixmap, size.width, size.height, gc});
     }
-    SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
     for (int tick = 0; tick < TICKS; ++tick) {
-        for (size_t k = 0; k < figures.size(); ++k) {
-            if (FrogDueThisTick(figures[k])) {
-                PutFrog(drawings[k], figures[k]);
-            }
-            DrawFigures(StraightContext(drawings[k]), figures[k]);
-            FinishTick(figures[k]);
-        }
+        TickPictures(figures.data(), static_cast<int32_t>(figures.size()),
+                     {&drawings, StartStraight, PutFrog});
     }
     std::vector<Picture> pictures;
     for (StraightDrawing &d : drawings) {

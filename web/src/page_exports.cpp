@@ -54,13 +54,17 @@ int32_t Flag(int32_t value) {
     return value != 0 ? 1 : 0;
 }
 
+DrawingContext StartPicture(void *, int32_t, const FigureState &) {
+    return recording ? RecordingContext(recorder) : WebDrawingContext(painter);
+}
+
 // The frog's corner when this tick copies it, in the draw list or the record.
-void DrawFrog() {
+void DrawFrog(void *, int32_t, const FigureState &picture) {
     const FrogPicture &frog = Frog();
-    if (frog.width == 0 || !FrogDueThisTick(figures)) {
+    if (frog.width == 0 || !FrogDueThisTick(picture)) {
         return;
     }
-    const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
+    const FrogPlacement place = PlaceFrog(picture, frog.width, frog.height);
     if (recording) {
         RecordBlit(recorder, place.x, place.y, frog.width, frog.height);
     } else {
@@ -92,16 +96,10 @@ EMSCRIPTEN_KEEPALIVE void sinuet_restart(int32_t width, int32_t height) {
     ResizeWebPainter(painter, width, height);
 }
 
-// One tick as the saver draws it: set-up at the first tick, the frog when it is due, every
-// figure, then the clock's step. Returns the draw list's length in words.
+// One tick as the saver draws it. Returns the draw list's length in words.
 EMSCRIPTEN_KEEPALIVE int32_t sinuet_tick() {
     StartDrawList(painter);
-    if (figures.firstTick == 1) {
-        SetUpFigures(figures);
-    }
-    DrawFrog();
-    DrawFigures(recording ? RecordingContext(recorder) : WebDrawingContext(painter), figures);
-    FinishTick(figures);
+    TickPictures(&figures, 1, {nullptr, StartPicture, DrawFrog});
     return static_cast<int32_t>(painter.list.size());
 }
 
