@@ -50,8 +50,10 @@ void DecodeSettingValue(SaverSettings &settings, SettingValue value, const unsig
 // The dialog's correction rule: above `upper` becomes `upper`, 0 or below becomes 1.
 int32_t CorrectSetting(int32_t typed, int32_t upper);
 
-// Decimal digits, the whole text; a value beyond 32 bits is kept as 2^32. False for an
-// empty text or any other character.
+// A digit's value in the given base (up to 16; either case), or -1.
+int DigitValue(char c, int base);
+
+// Decimal digits, the whole text (not empty); a value beyond 32 bits is kept as 2^32.
 bool ReadDecimalDigits(const char *text, uint64_t &value);
 
 // A setting number as the configuration dialog takes it: a decimal number read as 32-bit

@@ -24,14 +24,12 @@ FrogPlacement PlaceFrog(const FigureState &f, int32_t bmWidth, int32_t bmHeight)
 // what updating and drawing one figure after the other draws.
 void DrawFigures(const DrawingContext &context, FigureState &f);
 
-// What a shell does for each picture of a tick.
+// What a shell does for each picture of a tick; target is the shell's own state.
 struct PictureShell {
-    void *target; // the shell's own state, handed to both procedures
-    // Readies picture n for drawing (its clip, its surface) and gives the context its
-    // figures draw with this tick.
+    void *target;
+    // Readies picture n (its clip, its surface) and gives the context its figures draw with.
     DrawingContext (*startPicture)(void *target, int32_t n, const FigureState &picture);
-    // Called at every tick before the figures: copies the frog picture into picture n when
-    // FrogDueThisTick says so.
+    // At every tick, before the figures: copies the frog in when FrogDueThisTick says so.
     void (*drawFrog)(void *target, int32_t n, const FigureState &picture);
 };
 

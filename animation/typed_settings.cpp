@@ -1,5 +1,5 @@
 // Settings typed as text: the configuration dialog's reading of numbers, and colours as
-// "#RRGGBB", shared by the hack's command line and the web page's panel.
+// "#RRGGBB", shared by the hack's command line and the web page's panel, and their digits.
 #include "settings.h"
 
 #include <cstring>
@@ -35,20 +35,17 @@ bool ParseCorrectedNumber(const char *text, int32_t upper, int32_t &number) {
     return true;
 }
 
-namespace {
-int HexDigit(char c) {
+int DigitValue(char c, int base) {
+    int value = 99;
     if (c >= '0' && c <= '9') {
-        return c - '0';
+        value = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        value = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        value = c - 'A' + 10;
     }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return value < base ? value : -1;
 }
-} // namespace
 
 bool ParseHexColor(const char *text, uint32_t &color) {
     if (text[0] != '#' || std::strlen(text) != 7) {
@@ -56,8 +53,8 @@ bool ParseHexColor(const char *text, uint32_t &color) {
     }
     uint32_t channels[3];
     for (int c = 0; c < 3; ++c) {
-        const int high = HexDigit(text[1 + 2 * c]);
-        const int low = HexDigit(text[2 + 2 * c]);
+        const int high = DigitValue(text[1 + 2 * c], 16);
+        const int low = DigitValue(text[2 + 2 * c], 16);
         if (high < 0 || low < 0) {
             return false;
         }

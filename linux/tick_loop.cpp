@@ -77,8 +77,8 @@ void DrawFrog(void *target, int32_t, const FigureState &picture) {
         ForgetLastLine(tick.painter.last);
     }
 }
-} // namespace
 
+// The core's tick of the pictures into their pixmaps; then the window receives what changed.
 void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog) {
     X11Tick tick = {painter, pictures, frog};
     TickPictures(pictures.figures.data(), static_cast<int32_t>(pictures.figures.size()),
@@ -86,6 +86,7 @@ void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog) {
     CopyChangedAreas(painter, pictures.surfaces);
     XFlush(painter.display);
 }
+} // namespace
 
 LoopEnd RunTickLoop(X11Painter &painter, WindowPictures &pictures, XImage *frog,
                     int32_t tickLimit) {

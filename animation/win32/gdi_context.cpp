@@ -3,9 +3,8 @@
 #include <algorithm>
 
 int32_t ShiftedCoordinate(int32_t value, int32_t offset) {
-    const int64_t shifted = static_cast<int64_t>(value) + offset;
-    return static_cast<int32_t>(
-        std::min<int64_t>(std::max<int64_t>(shifted, INT32_MIN), INT32_MAX));
+    const int64_t shifted = std::max<int64_t>(static_cast<int64_t>(value) + offset, INT32_MIN);
+    return static_cast<int32_t>(std::min<int64_t>(shifted, INT32_MAX));
 }
 
 namespace {

@@ -64,31 +64,24 @@ void OnDisplayChange(HWND window) {
     ReleaseDC(window, context);
 }
 
-// What the shell keeps while the core draws a tick: the window's context, and each picture's
-// target in turn.
-struct GdiTick {
-    HDC context;
-    GdiTarget picture;
-};
-
-// Several pictures are each clipped to their own area, so that no line reaches a neighbour;
-// a single picture is drawn unclipped. A picture draws with its area's top-left corner as
-// its origin.
+// The target is the window's context. Several pictures are each clipped to their own area,
+// so that no line reaches a neighbour; a single picture is drawn unclipped. A picture draws
+// with its area's top-left corner as its origin.
 DrawingContext StartPicture(void *target, int32_t, const FigureState &picture) {
-    GdiTick &tick = *static_cast<GdiTick *>(target);
+    GdiTarget &gdi = *static_cast<GdiTarget *>(target);
     const ClientRect &area = picture.clientRect;
     if (pictureCount > 1) {
-        SelectClipRgn(tick.context, nullptr);
-        IntersectClipRect(tick.context, area.left, area.top, area.right, area.bottom);
+        SelectClipRgn(gdi.dc, nullptr);
+        IntersectClipRect(gdi.dc, area.left, area.top, area.right, area.bottom);
     }
-    tick.picture = {tick.context, {}, area.left, area.top};
-    return GdiDrawingContext(tick.picture);
+    gdi = {gdi.dc, {}, area.left, area.top};
+    return GdiDrawingContext(gdi);
 }
 
 // Copies the frog picture into the picture's area when this tick shows it. A picture that
 // failed to load is skipped.
 void DrawFrog(void *target, int32_t, const FigureState &picture) {
-    const HDC context = static_cast<GdiTick *>(target)->context;
+    const HDC context = static_cast<GdiTarget *>(target)->dc;
     BITMAP bitmap;
     if (frogBitmap == nullptr || !GetObjectA(frogBitmap, sizeof bitmap, &bitmap))
         return;
@@ -105,11 +98,11 @@ void DrawFrog(void *target, int32_t, const FigureState &picture) {
 
 // The window's own context keeps no clip between ticks.
 void OnTick(HWND window) {
-    GdiTick tick = {GetDC(window), {}};
-    TickPictures(pictures, pictureCount, {&tick, StartPicture, DrawFrog});
+    GdiTarget target = {GetDC(window), {}, 0, 0};
+    TickPictures(pictures, pictureCount, {&target, StartPicture, DrawFrog});
     if (pictureCount > 1)
-        SelectClipRgn(tick.context, nullptr);
-    ReleaseDC(window, tick.context);
+        SelectClipRgn(target.dc, nullptr);
+    ReleaseDC(window, target.dc);
 }
 } // namespace
 
