@@ -34,9 +34,11 @@ void TickPictures(FigureState *pictures, int32_t count, const PictureShell &shel
     if (count > 0 && pictures[0].firstTick == 1)
         SetUpPictures(pictures, count);
     for (int32_t n = 0; n < count; ++n) {
-        const DrawingContext context = shell.startPicture(shell.target, n, pictures[n]);
-        shell.drawFrog(shell.target, n, pictures[n]);
-        DrawFigures(context, pictures[n]);
+        if (shell.startPicture != nullptr)
+            shell.startPicture(shell.target, n, pictures[n]);
+        if (shell.drawFrog != nullptr)
+            shell.drawFrog(shell.target, n, pictures[n]);
+        DrawFigures(shell.context, pictures[n]);
         FinishTick(pictures[n]);
     }
 }

@@ -24,11 +24,13 @@ FrogPlacement PlaceFrog(const FigureState &f, int32_t bmWidth, int32_t bmHeight)
 // what updating and drawing one figure after the other draws.
 void DrawFigures(const DrawingContext &context, FigureState &f);
 
-// What a shell does for each picture of a tick; target is the shell's own state.
+// What a shell gives a tick: the context every picture's figures draw with, and procedures
+// on its own state (target), each of which may be null.
 struct PictureShell {
+    DrawingContext context;
     void *target;
-    // Readies picture n (its clip, its surface) and gives the context its figures draw with.
-    DrawingContext (*startPicture)(void *target, int32_t n, const FigureState &picture);
+    // Readies picture n: its clip, its surface, its origin on the context's target.
+    void (*startPicture)(void *target, int32_t n, const FigureState &picture);
     // At every tick, before the figures: copies the frog in when FrogDueThisTick says so.
     void (*drawFrog)(void *target, int32_t n, const FigureState &picture);
 };

@@ -59,15 +59,11 @@ __attribute__((noinline)) static void EvaluateFloor(const TickAngles &angles) {
 }
 
 static void RunCoreTick(const DrawingContext &context) {
-    const auto start = [](void *target, int32_t, const FigureState &) {
-        return *static_cast<DrawingContext *>(target);
-    };
     const auto frog = [](void *, int32_t, const FigureState &picture) {
         int due = FrogDueThisTick(picture);
         benchmark::DoNotOptimize(due);
     };
-    DrawingContext drawing = context;
-    TickPictures(&figureState, 1, {&drawing, start, frog});
+    TickPictures(&figureState, 1, {context, nullptr, nullptr, frog});
 }
 
 static void SetUpRun(int32_t width, int32_t height, int32_t count, int32_t loops, int32_t tilted) {

@@ -63,10 +63,9 @@ struct X11Tick {
     XImage *frog;
 };
 
-DrawingContext StartPicture(void *target, int32_t n, const FigureState &) {
+void StartPicture(void *target, int32_t n, const FigureState &) {
     X11Tick &tick = *static_cast<X11Tick *>(target);
     PaintOn(tick.painter, tick.pictures.surfaces[n]);
-    return X11DrawingContext(tick.painter);
 }
 
 void DrawFrog(void *target, int32_t, const FigureState &picture) {
@@ -82,7 +81,7 @@ void DrawFrog(void *target, int32_t, const FigureState &picture) {
 void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog) {
     X11Tick tick = {painter, pictures, frog};
     TickPictures(pictures.figures.data(), static_cast<int32_t>(pictures.figures.size()),
-                 {&tick, StartPicture, DrawFrog});
+                 {X11DrawingContext(painter), &tick, StartPicture, DrawFrog});
     CopyChangedAreas(painter, pictures.surfaces);
     XFlush(painter.display);
 }

@@ -12,11 +12,7 @@ void StartFresh(int32_t width, int32_t height, int32_t count, int32_t showFrog, 
 }
 
 void RecordTick(DrawingRecorder &recorder) {
-    const auto recording = [](void *target, int32_t, const FigureState &) {
-        return RecordingContext(*static_cast<DrawingRecorder *>(target));
-    };
-    TickPictures(&figureState, 1,
-                 {&recorder, recording, [](void *, int32_t, const FigureState &) {}});
+    TickPictures(&figureState, 1, {RecordingContext(recorder), nullptr, nullptr, nullptr});
 }
 
 std::vector<int32_t> BandEdges() {

@@ -121,11 +121,10 @@ struct ShellLog {
     std::vector<std::vector<size_t>> events;
 };
 
-ShellLog &Note(void *target, size_t call, int32_t n, const FigureState &picture) {
+void Note(void *target, size_t call, int32_t n, const FigureState &picture) {
     ShellLog &log = *static_cast<ShellLog *>(target);
     log.events.push_back({call, static_cast<size_t>(n), log.recorder.calls.size(),
                           static_cast<size_t>(FrogDueThisTick(picture))});
-    return log;
 }
 
 // Two pictures: set up together before the first one starts (the frog is due at once), each
@@ -136,10 +135,8 @@ TEST(TickPictures, EachPictureInTurnAfterOneSetUp) {
     FigureState pictures[2] = {FreshFigures({0, 0, 400, 300}), FreshFigures({400, 0, 900, 300})};
     ShellLog log;
     const PictureShell shell = {
-        &log,
-        [](void *target, int32_t n, const FigureState &picture) {
-            return RecordingContext(Note(target, 1, n, picture).recorder);
-        },
+        RecordingContext(log.recorder), &log,
+        [](void *target, int32_t n, const FigureState &picture) { Note(target, 1, n, picture); },
         [](void *target, int32_t n, const FigureState &picture) { Note(target, 2, n, picture); }};
     TickPictures(pictures, 2, shell);
     ASSERT_EQ(log.events.size(), 4u);

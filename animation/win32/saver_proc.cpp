@@ -67,7 +67,7 @@ void OnDisplayChange(HWND window) {
 // The target is the window's context. Several pictures are each clipped to their own area,
 // so that no line reaches a neighbour; a single picture is drawn unclipped. A picture draws
 // with its area's top-left corner as its origin.
-DrawingContext StartPicture(void *target, int32_t, const FigureState &picture) {
+void StartPicture(void *target, int32_t, const FigureState &picture) {
     GdiTarget &gdi = *static_cast<GdiTarget *>(target);
     const ClientRect &area = picture.clientRect;
     if (pictureCount > 1) {
@@ -75,7 +75,6 @@ DrawingContext StartPicture(void *target, int32_t, const FigureState &picture) {
         IntersectClipRect(gdi.dc, area.left, area.top, area.right, area.bottom);
     }
     gdi = {gdi.dc, {}, area.left, area.top};
-    return GdiDrawingContext(gdi);
 }
 
 // Copies the frog picture into the picture's area when this tick shows it. A picture that
@@ -99,7 +98,8 @@ void DrawFrog(void *target, int32_t, const FigureState &picture) {
 // The window's own context keeps no clip between ticks.
 void OnTick(HWND window) {
     GdiTarget target = {GetDC(window), {}, 0, 0};
-    TickPictures(pictures, pictureCount, {&target, StartPicture, DrawFrog});
+    TickPictures(pictures, pictureCount,
+                 {GdiDrawingContext(target), &target, StartPicture, DrawFrog});
     if (pictureCount > 1)
         SelectClipRgn(target.dc, nullptr);
     ReleaseDC(window, target.dc);

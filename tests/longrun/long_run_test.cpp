@@ -39,14 +39,9 @@ void StartSaver(int32_t width, int32_t height, int32_t count, int32_t view3D) {
 
 // What a tick watches: the frog's turn and the clock the figures draw at.
 struct Watch {
-    const DrawingContext &context;
     int32_t tick;
     RunRecord &record;
 };
-
-DrawingContext Counting(void *target, int32_t, const FigureState &) {
-    return static_cast<Watch *>(target)->context;
-}
 
 void WatchFrogAndClock(void *target, int32_t, const FigureState &picture) {
     Watch &watch = *static_cast<Watch *>(target);
@@ -64,8 +59,8 @@ void WatchFrogAndClock(void *target, int32_t, const FigureState &picture) {
 
 // One timer tick as the saver procedure runs it, the picture copy reduced to its turn.
 void Tick(const DrawingContext &context, int32_t tick, RunRecord &record) {
-    Watch watch = {context, tick, record};
-    TickPictures(&figureState, 1, {&watch, Counting, WatchFrogAndClock});
+    Watch watch = {tick, record};
+    TickPictures(&figureState, 1, {context, &watch, nullptr, WatchFrogAndClock});
 }
 
 size_t HeapInUse() {

@@ -46,10 +46,6 @@ static void PrintSetUp() {
     }
 }
 
-static DrawingContext StartPicture(void *recorder, int32_t, const FigureState &) {
-    return RecordingContext(*static_cast<DrawingRecorder *>(recorder));
-}
-
 static void RecordFrog(void *recorder, int32_t, const FigureState &picture) {
     if (FrogDueThisTick(picture)) {
         const FrogPlacement place = PlaceFrog(picture, FROG_WIDTH, FROG_HEIGHT);
@@ -67,7 +63,7 @@ static void RunTick(int32_t n, const TraceOptions &options, DrawingRecorder &rec
         PrintSetUp();
     }
     std::printf("tick %ld %.17g\n", static_cast<long>(n), figureState.clock);
-    TickPictures(&figureState, 1, {&recorder, StartPicture, RecordFrog});
+    TickPictures(&figureState, 1, {RecordingContext(recorder), &recorder, nullptr, RecordFrog});
     for (const DrawCall &call : recorder.calls) {
         PrintDrawCall(stdout, call);
     }

@@ -54,10 +54,6 @@ int32_t Flag(int32_t value) {
     return value != 0 ? 1 : 0;
 }
 
-DrawingContext StartPicture(void *, int32_t, const FigureState &) {
-    return recording ? RecordingContext(recorder) : WebDrawingContext(painter);
-}
-
 // The frog's corner when this tick copies it, in the draw list or the record.
 void DrawFrog(void *, int32_t, const FigureState &picture) {
     const FrogPicture &frog = Frog();
@@ -99,7 +95,9 @@ EMSCRIPTEN_KEEPALIVE void sinuet_restart(int32_t width, int32_t height) {
 // One tick as the saver draws it. Returns the draw list's length in words.
 EMSCRIPTEN_KEEPALIVE int32_t sinuet_tick() {
     StartDrawList(painter);
-    TickPictures(&figures, 1, {nullptr, StartPicture, DrawFrog});
+    const DrawingContext context =
+        recording ? RecordingContext(recorder) : WebDrawingContext(painter);
+    TickPictures(&figures, 1, {context, nullptr, nullptr, DrawFrog});
     return static_cast<int32_t>(painter.list.size());
 }
 
