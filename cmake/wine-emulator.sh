@@ -12,4 +12,10 @@ else
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Where 32-bit programs do not run, a 64-bit prefix's programs go through the 64-bit
+# loader: Debian's wine goes through the 32-bit one.
+source "$here/tools/machine.sh"
+if [ "$WINEARCH" = win64 ] && ! machine_runs_32bit; then
+    exec "$here/tools/wine64/wine" "$@"
+fi
 exec wine "$@"

@@ -9,6 +9,10 @@
 #   saver-monitors.png full screen on two monitors, 1024x768 and 800x600 right of it, on
 #                      an Xorg server of its own (tools/monitors-session.sh: needs root);
 #                      the part of the screen that no monitor shows is grey
+# The i686 saver under 32-bit Wine makes them, or on a machine that runs no 32-bit programs
+# (tools/machine.sh) the x86_64 saver under 64-bit Wine, which draws the same pixels; there
+# the two-monitor picture is left out, since 64-bit Wine sees a single monitor on the
+# server that monitors-session.sh makes.
 # The animations are GIFs of SINUET_PICTURE_FRAMES frames (default 125: 5 s) at the saver's
 # own 25 frames per second, with a palette made from their own frames.
 #
@@ -23,15 +27,23 @@ build=${SINUET_BUILD_ROOT:-$root/build}
 out=$(mkdir -p "${1:-$root/docs}" && cd "${1:-$root/docs}" && pwd)
 frames=${SINUET_PICTURE_FRAMES:-125}
 
-cmake --preset windows -B "$build/windows" >/dev/null
-cmake --build "$build/windows" --target sinuet preview-host dialog_screenshot desktop_holder
-bin="$build/windows/bin"
+source tools/machine.sh
+if machine_runs_32bit; then
+    preset=windows
+    arch=win32
+else
+    preset=windows64
+    arch=win64
+fi
+cmake --preset "$preset" -B "$build/$preset" >/dev/null
+cmake --build "$build/$preset" --target sinuet preview-host dialog_screenshot desktop_holder
+bin="$build/$preset/bin"
 scratch="$build/pictures"
 mkdir -p "$scratch"
 
 source tools/wine-session.sh
 trap wine_session_stop EXIT
-SINUET_SCREEN=640x480 wine_session_start "$scratch"
+SINUET_SCREEN=640x480 wine_session_start "$scratch" "$arch"
 # The desktop stays up between the programs started below.
 wine "$bin/desktop_holder.exe" >/dev/null 2>&1 &
 
@@ -92,7 +104,7 @@ record_saver saver-tilted.gif N=50 LM=10 DF=1 FA=1 VI=1
 
 # The dialog test program writes dialog.png into the build tree.
 wine "$bin/dialog_screenshot.exe" --gtest_brief=1 >/dev/null
-cp "$build/windows/dialog.png" "$out/dialog.png"
+cp "$build/$preset/dialog.png" "$out/dialog.png"
 echo "$out/dialog.png"
 
 # The preview with the default settings, at the control panel's 152 x 112. Under Wine the
@@ -100,7 +112,7 @@ echo "$out/dialog.png"
 # preview in the desktop window of a screen that size.
 set_settings
 wine_session_stop
-SINUET_SCREEN=152x112 wine_session_start "$scratch"
+SINUET_SCREEN=152x112 wine_session_start "$scratch" "$arch"
 wine "$bin/desktop_holder.exe" >/dev/null 2>&1 &
 wine "$bin/preview-host.exe" --desktop >/dev/null 2>&1
 wait_for_window "Preview" >/dev/null
@@ -111,6 +123,11 @@ echo "$out/preview.png"
 # Two monitors side by side, as Wine sees an Xorg server with two heads. Only the heads are
 # taken from the screenshot: the rest of the root is backed by no monitor.
 wine_session_stop
+if [ "$arch" = win64 ]; then
+    machine_skip "the two-monitor picture saver-monitors.png" \
+        "no 32-bit Wine here, and 64-bit Wine sees one monitor on the Xinerama server"
+    exit 0
+fi
 source tools/monitors-session.sh
 trap 'wine_session_stop; monitors_stop' EXIT
 monitors_start two

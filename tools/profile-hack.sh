@@ -8,7 +8,8 @@
 #   tools/profile-hack.sh [NATIVE_BUILD_DIR [WINDOWS_BUILD_DIR]]
 #       the hack beside the Windows saver full screen ("/s") under Wine, whose wineserver
 #       time is shown too, since part of its drawing cost lands there (defaults:
-#       build/native and build/windows; built if needed)
+#       build/native and build/windows, or build/windows64 where 32-bit programs do not
+#       run; built if needed)
 #   tools/profile-hack.sh NAME=NATIVE_BUILD_DIR NAME=NATIVE_BUILD_DIR ...
 #       hack builds against each other (say before and after a change): each round
 #       profiles every build in turn, so that the machine's changing load falls on all of
@@ -86,13 +87,13 @@ compare_hacks() {
 hack_beside_saver() {
     local native windows hack saver
     native=$(realpath -m "${1:-build/native}")
-    windows=$(realpath -m "${2:-build/windows}")
+    windows=$(realpath -m "${2:-build/$windows_preset}")
     profile_spans "$native"
     named_builds native "$native"
-    named_builds windows "$windows"
+    named_builds "$windows_preset" "$windows"
     hack="$native/linux/sinuet"
     saver="$windows/bin/sinuet.scr"
-    wine_session_start "$windows"
+    wine_session_start "$windows" "$wine_arch"
 
     echo "CPU time per second, 1920x1080, 50 figures, 10 loops, tilted; ${measured} s after ${settle} s:"
     "$hack" --root "${hack_settings[@]}" &

@@ -9,7 +9,8 @@
 # beside it, since part of the drawing's cost lands there. A screenshot of each run is
 # kept to show that the figures were drawn.
 #
-#   tools/profile-saver.sh [BUILD_DIR]     (default: build/windows; built if needed)
+#   tools/profile-saver.sh [BUILD_DIR]     (default: build/windows, or build/windows64 where
+#                                           32-bit programs do not run; built if needed)
 #   tools/profile-saver.sh NAME=BUILD_DIR NAME=BUILD_DIR ...
 # With several builds (for example before and after a change), each round profiles every
 # build in turn, so that the machine's changing load falls on all of them alike; the
@@ -22,12 +23,12 @@ cd "$root"
 measured=${SECONDS_MEASURED:-30}
 settle=${SETTLE_SECONDS:-5}
 rounds=${ROUNDS:-1}
-[ $# -gt 0 ] || set -- build/windows
 
 export SINUET_SCREEN=1920x1080
 source tools/wine-session.sh
 source tools/profile-common.sh
-named_builds windows "$@"
+[ $# -gt 0 ] || set -- "build/$windows_preset"
+named_builds "$windows_preset" "$@"
 saver_pid=""
 finish() {
     if [ -n "$saver_pid" ]; then
@@ -73,7 +74,7 @@ for round in $(seq "$rounds"); do
         saver="$build/bin/sinuet.scr"
         out=${OUT_DIR:-$build/profile}
         mkdir -p "$out"
-        wine_session_start "$build"
+        wine_session_start "$build" "$wine_arch"
         profile heavy 50 10 1 | tee -a "$rows"
         profile light 10 2 0 | tee -a "$rows"
         wine_session_stop

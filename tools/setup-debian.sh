@@ -43,5 +43,27 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$attempt" = 3 ] && echo "apt-get update failed three times; installing from the indexes at hand" >&2
     sleep 10
   done
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # A suite whose foreign-architecture index did not come is held back for this install
+  # only, so that every architecture takes its packages from the same suites: apt reads
+  # the machine's preferences file and a priority of 1 for that suite from a copy of its
+  # own, and /etc/apt stays as it is.
+  source "$(dirname "$0")/apt-indexes.sh"
+  eval "$(apt-config shell lists Dir::State::Lists/d prefs Dir::Etc::Preferences/f)"
+  lagging=$({ apt-get update --print-uris 2>/dev/null || true; } |
+    lagging_suites "$lists" "$(dpkg --print-architecture)" $(dpkg --print-foreign-architectures))
+  hold=()
+  if [ -n "$lagging" ]; then
+    held=$(cut -d' ' -f1 <<<"$lagging" | sort -u)
+    held_prefs=$(mktemp)
+    trap 'rm -f "$held_prefs"' EXIT
+    { cat "$prefs" 2>/dev/null && echo || true
+      for suite in $held; do
+        printf 'Package: *\nPin: release n=%s\nPin-Priority: 1\n\n' "$suite"
+      done; } >"$held_prefs"
+    hold=(-o "Dir::Etc::Preferences=$held_prefs")
+    echo "apt-get update gave no index for $(paste -sd, <<<"$lagging" | sed 's/,/, /g')" \
+      "(mirror mid-sync?): installing with $(paste -sd, <<<"$held" | sed 's/,/, /g') held" \
+      "back, for this install only."
+  fi
+  apt-get install -y -qq --no-install-recommends "${hold[@]}" "${missing[@]}"
 fi

@@ -8,6 +8,9 @@
 # saver on X servers with two and three monitors, then the README's pictures, the release
 # packages (Windows ZIPs, setup program, the Linux hack's amd64 and arm64 .debs) with their
 # checks, and the setup program's install and uninstall under 32- and 64-bit Wine.
+# On a machine that runs no 32-bit programs (tools/machine.sh; SINUET_NO_32BIT=1 forces
+# it) the parts that would run 32-bit code are skipped, each with a line that says so; the
+# run ends with a summary of what ran and what was skipped.
 # SINUET_BUILD_ROOT (default: build) chooses where the builds live.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,11 +18,22 @@ cd "$root"
 build=${SINUET_BUILD_ROOT:-$root/build}
 
 bash tools/setup-debian.sh
+source tools/machine.sh
+mkdir -p "$build"
+# The section headers ("== ...") that this run printed, and what it skipped, for the summary.
+exec > >(tee "$build/test-all.log")
+export SINUET_SKIP_LOG="$build/test-all-skipped.txt"
+: >"$SINUET_SKIP_LOG"
+no32="this machine runs no 32-bit programs"
+[ "${SINUET_NO_32BIT:-0}" = 1 ] && no32="SINUET_NO_32BIT=1"
 
 echo "== native build and unit tests"
 cmake --preset native -B "$build/native" >/dev/null
 cmake --build "$build/native"
 ctest --test-dir "$build/native" --output-on-failure -j 2 --no-tests=error -LE 'x11|e2e'
+
+echo "== set-up's check of the apt indexes"
+bash tools/tests/apt_indexes_test.sh
 
 echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset native-sanitize -B "$build/native-sanitize" >/dev/null
@@ -79,6 +93,7 @@ cmake --build "$build/aarch64" --target animation_core_test framework_rules_test
 ctest --test-dir "$build/aarch64" --output-on-failure -j 2 --no-tests=error
 # ---- end of aarch64 ------------------------------------------------------------------------
 
+# Cross-compiling runs no 32-bit code: the i686 build is made on every machine.
 echo "== windows build"
 cmake --preset windows -B "$build/windows" >/dev/null
 cmake --build "$build/windows"
@@ -88,13 +103,23 @@ echo "== windows64 build"
 cmake --preset windows64 -B "$build/windows64" >/dev/null
 cmake --build "$build/windows64"
 
+# The Quick start's run-saver.sh the way a machine without 32-bit programs takes it, on a
+# virtual display: it must find the saver's window, the bands and the frog.
+echo "== run-saver.sh without a display, forced onto the 64-bit saver"
+env -u DISPLAY SINUET_NO_32BIT=1 SINUET_SKIP_SETUP=1 SINUET_BUILD_ROOT="$build" \
+    bash tools/run-saver.sh
+
 echo "== tests under Wine"
 # A program that fails is run once more: window timing under Wine on a bare X server can
 # still vary, and a real fault fails both times. Every failure is printed either way.
 source tools/wine-session.sh
 trap wine_session_stop EXIT
-wine_session_start "$build/windows"
-ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE "screen1920|monitors"
+if machine_runs_32bit; then
+    wine_session_start "$build/windows"
+    ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -LE "screen1920|monitors"
+else
+    machine_skip "the i686 build's suites under 32-bit Wine (the Windows 95/98/Me family among them)" "$no32"
+fi
 
 # ---- x86_64: the 64-bit suites under 64-bit Wine, on the same display with a wineserver
 # and prefix of their own. The 32-bit server ends first, so that its desktop cannot take
@@ -107,13 +132,17 @@ ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --
 # The long run wants a 1920x1080 screen; the other suites are written for the default one.
 echo "== long run under Wine on a 1920x1080 screen"
 wine_session_stop
-SINUET_SCREEN=1920x1080 wine_session_start "$build/windows"
-ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
+if machine_runs_32bit; then
+    SINUET_SCREEN=1920x1080 wine_session_start "$build/windows"
+    ctest --test-dir "$build/windows" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
+else
+    machine_skip "the i686 saver's long run under 32-bit Wine" "$no32"
+fi
 
 # ---- x86_64: the long run of the 64-bit saver on the same 1920x1080 display.
 echo "== 64-bit long run under 64-bit Wine on a 1920x1080 screen"
 wine_session_stop_wine
-wine_session_start "$build/windows64" win64
+SINUET_SCREEN=1920x1080 wine_session_start "$build/windows64" win64
 ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
 
 # ---- several monitors: the 32-bit saver on an Xorg server per layout --------------------
@@ -125,6 +154,7 @@ echo "== several monitors under 32-bit Wine"
 wine_session_stop
 source tools/monitors-session.sh
 trap 'wine_session_stop; monitors_stop' EXIT
+if machine_runs_32bit; then
 for layout in two three; do
     monitors_start "$layout"
     SINUET_DISPLAY=$DISPLAY wine_session_start "$build/windows"
@@ -135,6 +165,7 @@ for layout in two three; do
     wine_session_stop_wine
     monitors_stop
 done
+else machine_skip "the i686 saver on several monitors under 32-bit Wine" "$no32"; fi
 
 # ---- README pictures and release packages ------------------------------------------------
 # The picture command, into a scratch folder. Each animation is 125 frames of 40 ms; a
@@ -154,7 +185,10 @@ for gif in saver-default saver-tilted; do
         'BEGIN { exit !(f >= 100 && f <= 125 && s >= 4.8 && b <= 4 * 1024 * 1024) }' ||
         { echo "$gif.gif: expected 100..125 frames, about 5 s and at most 4 MB" >&2; exit 1; }
 done
-for png in preview:152x112 dialog:382x460 saver-monitors:1824x768; do
+pngs=(preview:152x112 dialog:382x460)
+# Without 32-bit Wine make-pictures.sh leaves the two-monitor picture out, and says so.
+machine_runs_32bit && pngs+=(saver-monitors:1824x768)
+for png in "${pngs[@]}"; do
     size=$(identify -format %wx%h "$pictures/${png%%:*}.png")
     [ "$size" = "${png#*:}" ] || { echo "${png%%:*}.png is $size, not ${png#*:}" >&2; exit 1; }
 done
@@ -171,3 +205,23 @@ ctest --test-dir "$build/release" --output-on-failure --no-tests=error
 # in the release tree; the i686 build brings the helper that runs the installed saver.
 wine_session_stop
 bash tests/wine/setup/run_setup_tests.sh "$build/release" "$build/windows"
+
+# The summary: every section header of this run, less those whose next line says the
+# whole section was skipped, then the skips. tee has written all the run's lines once the
+# summary's own header is in the log.
+echo "== summary"
+for _ in $(seq 100); do
+    grep -qx '== summary' "$build/test-all.log" && break
+    sleep 0.1
+done
+echo "Ran:"
+awk '/^== summary$/ { exit }
+     /^== / { if (h != "") print "  " h; h = substr($0, 4); next }
+     h != "" { if ($0 !~ /^SKIPPED: /) print "  " h; h = "" }
+     END { if (h != "") print "  " h }' "$build/test-all.log"
+if [ -s "$SINUET_SKIP_LOG" ]; then
+    echo "Skipped:"
+    sed 's/^/  /' "$SINUET_SKIP_LOG"
+else
+    echo "Nothing was skipped."
+fi

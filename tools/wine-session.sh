@@ -10,9 +10,30 @@
 #                        with several monitors, say), which it joins and never stops
 #   wine_session_stop_wine  stops every wineserver this session started; the display stays
 #   wine_session_stop    stops every wineserver and the Xvfb this session started
+#   wine_use_arch win32|win64
+#                        exports WINEARCH and, for win64 on a machine that runs no 32-bit
+#                        programs (machine.sh), puts tools/wine64 first on PATH: its wine
+#                        and winepath start programs through the 64-bit loader, since
+#                        Debian's commands go through the 32-bit one, which cannot run
+#                        there (wine_session_start calls it)
 # SINUET_SCREEN (default 1024x768) sets the virtual screen's size.
 
 source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/machine.sh"
+
+wine_session_bin="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64"
+
+wine_use_arch() {
+    export WINEARCH=$1
+    PATH=":$PATH:"
+    PATH=${PATH//":$wine_session_bin:"/:}
+    PATH=${PATH#:}
+    PATH=${PATH%:}
+    if [ "$WINEARCH" = win64 ] && ! machine_runs_32bit; then
+        PATH="$wine_session_bin:$PATH"
+    fi
+    export PATH
+}
 
 wine_session_xvfb_pid=""
 wine_session_prefixes=()
@@ -42,7 +63,7 @@ wine_session_start() {
     # Wine would otherwise make a WoW64 one); the x86_64 build in a 64-bit one. A prefix of
     # the other kind, left in the build tree by an older session, is made anew: all in it
     # belongs to the tests.
-    export WINEARCH=${2:-win32}
+    wine_use_arch "${2:-win32}"
     if [ -f "$WINEPREFIX/system.reg" ] && ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
         rm -rf "$WINEPREFIX"
     fi

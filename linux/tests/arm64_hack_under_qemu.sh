@@ -18,7 +18,9 @@ done
 
 stage=$(mktemp -d /tmp/sinuet-arm64.XXXXXX)
 trap 'stop_xvfb; rm -rf "$stage"' EXIT
-start_xvfb 170 1024x768
+# -noreset: the x86-64 hack, the arm64 one and the xwininfo checks connect one after
+# another, and a server that resets when its last client leaves refuses them meanwhile.
+start_xvfb 170 1024x768 -noreset
 
 # True while a window named Sinuet exists; its id is left in window.
 own_window() {
