@@ -12,4 +12,8 @@ else
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Debian's wine wrapper starts the 32-bit loader first, which some machines cannot run.
+if [ "$WINEARCH" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+    exec /usr/lib/wine/wine64 "$@"
+fi
 exec wine "$@"

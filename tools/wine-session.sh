@@ -43,6 +43,11 @@ wine_session_start() {
     # the other kind, left in the build tree by an older session, is made anew: all in it
     # belongs to the tests.
     export WINEARCH=${2:-win32}
+    # Debian's wine wrapper starts the 32-bit loader first, which some machines cannot run.
+    wine_session_loader=wine
+    if [ "$WINEARCH" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+        wine_session_loader=/usr/lib/wine/wine64
+    fi
     if [ -f "$WINEPREFIX/system.reg" ] && ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
         rm -rf "$WINEPREFIX"
     fi
@@ -57,11 +62,11 @@ wine_session_start() {
     wineserver -p
     wine_session_prefixes+=("$WINEPREFIX")
     # Creates the prefix on first use (15-20 s); later runs find it ready.
-    wine wineboot --init >/dev/null 2>&1 || true
+    "$wine_session_loader" wineboot --init >/dev/null 2>&1 || true
     # Keeps Wine's desktop up between test programs, so that each does not wait ~10 s
     # for it to start again; stopping the wineserver ends it.
     if [ -x "$build_dir/bin/desktop_holder.exe" ]; then
-        wine "$build_dir/bin/desktop_holder.exe" >/dev/null 2>&1 &
+        "$wine_session_loader" "$build_dir/bin/desktop_holder.exe" >/dev/null 2>&1 &
     fi
 }
 
