@@ -43,6 +43,19 @@ void LayOutPictures(X11Painter &painter, WindowPictures &pictures) {
     painter.surface = nullptr;
 }
 
+void FollowMonitors(X11Painter &painter, WindowPictures &pictures) {
+    const std::vector<PixelArea> places = Places(painter);
+    bool same = places.size() == pictures.surfaces.size();
+    for (std::size_t k = 0; same && k < places.size(); ++k) {
+        const PixelArea &now = pictures.surfaces[k].place;
+        same = now.left == places[k].left && now.top == places[k].top &&
+               now.right == places[k].right && now.bottom == places[k].bottom;
+    }
+    if (!same) {
+        LayOutPictures(painter, pictures);
+    }
+}
+
 void FreePictures(X11Painter &painter, WindowPictures &pictures) {
     for (PictureSurface &surface : pictures.surfaces) {
         FreeBacking(painter, surface);
