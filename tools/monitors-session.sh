@@ -8,7 +8,7 @@
 #             can change while programs run
 # Needs root, xserver-xorg-core, xserver-xorg-video-dummy and, for randr, xrandr
 # (x11-xserver-utils).
-#   monitors_start LAYOUT [WAY]  starts the server and exports DISPLAY; WAY is xinerama
+#   monitors_start LAYOUT [WAY]  starts a server and exports DISPLAY; WAY is xinerama
 #                           (the default) or randr; LAYOUT is one of
 #                           two    1024x768 primary, 800x600 right of it
 #                           three  1024x768 primary, 800x600 left of it, 640x480 below it
@@ -22,14 +22,16 @@
 #                           swap  the two change places at the same root size: DUMMY1 at
 #                                 (0, 0), the primary DUMMY0 right of it at (800, 0)
 #                           and returns once the server reports the new heads
-#   monitors_stop           stops the server this session started
+#   monitors_stop           stops every server this session started
 # The first screen (on the randr way, the primary output) is the monitor Wine makes its
 # primary at (0, 0).
 
 source "$(dirname "${BASH_SOURCE[0]}")/free-display.sh"
 
-monitors_xorg_pid=""
+monitors_xorg_pid="" # the server started last
 monitors_dir=""
+monitors_xorg_pids=() # every server this session started, and their folders
+monitors_dirs=()
 
 # The screens of a layout, one per line: NAME SIZE PLACEMENT (as ServerLayout takes it).
 monitors_layout() {
@@ -214,6 +216,7 @@ monitors_heads() {
 monitors_start() {
     local layout=$1 way=${2:-xinerama} n expected heads
     monitors_dir=$(mktemp -d /tmp/sinuet-monitors.XXXXXX)
+    monitors_dirs+=("$monitors_dir")
     if [ "$way" = randr ]; then
         monitors_outputs "$layout" >/dev/null || return 1
         monitors_config_randr >"$monitors_dir/xorg.conf"
@@ -226,6 +229,7 @@ monitors_start() {
     Xorg ":$n" -config "$monitors_dir/xorg.conf" -noreset -nolisten tcp -ac \
         -logfile "$monitors_dir/xorg.log" >/dev/null 2>&1 &
     monitors_xorg_pid=$!
+    monitors_xorg_pids+=("$monitors_xorg_pid")
     export DISPLAY=":$n"
     # Ready once Xinerama reports every head; a generous limit for a loaded machine.
     for _ in $(seq 300); do
@@ -250,11 +254,11 @@ monitors_start() {
 }
 
 monitors_stop() {
-    if [ -n "$monitors_xorg_pid" ]; then
-        kill "$monitors_xorg_pid" 2>/dev/null || true
-        wait "$monitors_xorg_pid" 2>/dev/null || true
-        monitors_xorg_pid=""
-    fi
-    [ -n "$monitors_dir" ] && rm -rf "$monitors_dir"
-    monitors_dir=""
+    local pid
+    for pid in "${monitors_xorg_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    [ ${#monitors_dirs[@]} = 0 ] || rm -rf "${monitors_dirs[@]}"
+    monitors_xorg_pid="" monitors_dir="" monitors_xorg_pids=() monitors_dirs=()
 }
