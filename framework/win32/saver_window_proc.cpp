@@ -63,16 +63,19 @@ LRESULT ForwardToParent(HWND window, UINT message, LPARAM lParam) {
 void OnDisplayChange(HWND window) {
     if (saverState.previewMode)
         return;
-    NoteScreen();
+    NoteScreenChange();
     FitToScreen(window);
     GetCursorPos(&saverState.lastCursorPos);
 }
 
-// A change of the monitors that has not been noticed yet comes first, so that the pointer's
-// new coordinates are not taken for travel.
+// A change of the monitors that has not been noticed yet comes first, and right after one
+// the pointer's new coordinates (Wine moves them a moment later) are not taken for travel.
 void OnMouseMove(HWND window) {
-    if (!saverState.previewMode)
-        CheckScreen(window);
+    if (saverState.previewMode)
+        return;
+    CheckScreen(window);
+    if (ScreenJustChanged())
+        GetCursorPos(&saverState.lastCursorPos);
 }
 
 // Switching windows and starting another saver are refused while running full screen.
