@@ -62,6 +62,28 @@ std::vector<ClientRect> RandrCrtcs(Display *display, Window root) {
 }
 } // namespace
 
+int WatchMonitors(Display *display, Window root) {
+    int event, error, major = 0, minor = 0;
+    if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) ||
+        major * 100 + minor < 102) {
+        return -1;
+    }
+    XRRSelectInput(display, root,
+                   RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
+    return event;
+}
+
+bool IsMonitorChange(int randrEventBase, XEvent &event) {
+    if (randrEventBase < 0) {
+        return false;
+    }
+    if (event.type == randrEventBase + RRScreenChangeNotify) {
+        XRRUpdateConfiguration(&event);
+        return true;
+    }
+    return event.type == randrEventBase + RRNotify;
+}
+
 std::vector<ClientRect> QueryMonitors(Display *display, Window root) {
     std::vector<ClientRect> monitors = XineramaHeads(display);
     int event, error, major = 0, minor = 0;

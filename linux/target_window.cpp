@@ -1,6 +1,7 @@
 // Finding or making the window to draw on, and selecting the events the hack handles.
 #include "target_window.h"
 
+#include "monitors.h"
 #include "window_handle_text.h"
 #include "x_errors.h"
 
@@ -94,6 +95,8 @@ bool OpenTargetWindow(Display *display, const HackOptions &options, TargetWindow
         return false;
     }
     target.bareRoot = target.window == attributes.root ? 1 : 0;
+    // One picture per monitor there: its monitors may change while the size stays.
+    target.randrEventBase = target.bareRoot ? WatchMonitors(display, target.window) : -1;
     target.visual = attributes.visual;
     target.depth = attributes.depth;
     target.colormap = attributes.colormap != None

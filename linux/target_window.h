@@ -9,8 +9,9 @@
 
 struct TargetWindow {
     Window window;
-    int32_t own;      // 1 for the window the hack opened itself
-    int32_t bareRoot; // 1 for the screen's root window itself
+    int32_t own;        // 1 for the window the hack opened itself
+    int32_t bareRoot;   // 1 for the screen's root window itself
+    int randrEventBase; // RandR's first event on the bare root, else -1
     Visual *visual;
     int depth;
     Colormap colormap;

@@ -2,6 +2,7 @@
 #include "window_events.h"
 
 #include "backing_pixmap.h"
+#include "monitors.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -42,6 +43,10 @@ EventResult OnClientMessage(X11Painter &painter, const XClientMessageEvent &even
 } // namespace
 
 EventResult HandleWindowEvent(X11Painter &painter, WindowPictures &pictures, XEvent &event) {
+    if (IsMonitorChange(painter.target->randrEventBase, event)) {
+        FollowMonitors(painter, pictures);
+        return KEEP_RUNNING;
+    }
     switch (event.type) {
         case Expose:
             RepairExposed(painter, pictures.surfaces, event.xexpose);

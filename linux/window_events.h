@@ -6,6 +6,7 @@
 
 enum EventResult { KEEP_RUNNING, END_QUIETLY, END_WINDOW_GONE };
 
-// Expose repairs from the pictures' pixmaps; a new size places the pictures anew and clears;
-// on its own window, q, Escape and the window manager's close end the hack.
+// Expose repairs from the pictures' pixmaps; a new size, or on the bare root a change of
+// the monitors, places the pictures anew and clears; on its own window, q, Escape and the
+// window manager's close end the hack.
 EventResult HandleWindowEvent(X11Painter &painter, WindowPictures &pictures, XEvent &event);

@@ -39,6 +39,20 @@ void LayOutPictures(X11Painter &painter, WindowPictures &pictures) {
     painter.surface = nullptr;
 }
 
+void FollowMonitors(X11Painter &painter, WindowPictures &pictures) {
+    ClientRect areas[MAX_PICTURES];
+    const int32_t count = WindowPictureAreas(painter, areas);
+    bool same = static_cast<std::size_t>(count) == pictures.surfaces.size();
+    for (int32_t n = 0; same && n < count; ++n) {
+        const ClientRect &now = pictures.surfaces[static_cast<std::size_t>(n)].place;
+        same = now.left == areas[n].left && now.top == areas[n].top &&
+               now.right == areas[n].right && now.bottom == areas[n].bottom;
+    }
+    if (!same) {
+        LayOutPictures(painter, pictures);
+    }
+}
+
 void FreePictures(X11Painter &painter, WindowPictures &pictures) {
     for (PictureSurface &surface : pictures.surfaces) {
         FreeBacking(painter, surface);

@@ -16,4 +16,8 @@ struct WindowPictures {
 // the server reports now): fresh figures, new black pixmaps, and the window cleared.
 void LayOutPictures(X11Painter &painter, WindowPictures &pictures);
 
+// Places the pictures anew, as LayOutPictures does, when the monitors the server reports
+// now place them otherwise than they are.
+void FollowMonitors(X11Painter &painter, WindowPictures &pictures);
+
 void FreePictures(X11Painter &painter, WindowPictures &pictures);

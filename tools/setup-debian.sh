@@ -10,7 +10,8 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-apps x11-utils imagemagick ffmpeg python3
   libx11-dev xscreensaver libxml2-utils dpkg-dev passwd util-linux procps nsis
   g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user
-  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386 libxinerama-dev libxrandr-dev
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils libxinerama1:i386 libxinerama-dev
+  libxrandr-dev
   mate-screensaver dbus libglib2.0-bin desktop-file-utils strace
   libx11-dev:arm64 libxinerama-dev:arm64 libxrandr-dev:arm64 libstdc++6:arm64
   emscripten node-acorn chromium

@@ -42,15 +42,17 @@ ctest --test-dir "$build/native-sanitize" --output-on-failure -j 2 --no-tests=er
 
 # ---- Linux hack (linux/): the sinuet XScreenSaver hack on X servers of its own ----
 # Each X11 test starts its own Xvfb; the three-monitor cases of both builds share one Xorg
-# server (it needs root; elsewhere they skip). The end-to-end tests run the real
-# XScreenSaver daemon on the installed hack as a throwaway user, and MATE's screen saver on
-# the .deb installed into the system and removed afterwards (both need root and skip
-# otherwise).
-echo "== Linux hack on Xvfb and on three monitors, and the sanitizer build of it"
+# server, and the cases that change the monitors with xrandr one RandR server with two (they
+# need root; elsewhere they skip). The end-to-end tests run the real XScreenSaver daemon on
+# the installed hack as a throwaway user, and MATE's screen saver on the .deb installed into
+# the system and removed afterwards (both need root and skip otherwise).
+echo "== Linux hack on Xvfb, on three monitors and on two that change, and the sanitizer build of it"
 (
     if [ "$(id -u)" = 0 ]; then
         source tools/monitors-session.sh
         trap monitors_stop EXIT
+        monitors_start two randr
+        export SINUET_MONITORS_RANDR_DISPLAY=$DISPLAY
         monitors_start three
         export SINUET_MONITORS_DISPLAY=$DISPLAY
     fi
@@ -145,27 +147,43 @@ wine_session_stop_wine
 SINUET_SCREEN=1920x1080 wine_session_start "$build/windows64" win64
 ctest --test-dir "$build/windows64" --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L screen1920
 
-# ---- several monitors: the 32-bit saver on an Xorg server per layout --------------------
-# Xvfb cannot place screens side by side, and 64-bit Wine 8 sees a single monitor on such a
-# server, so only the 32-bit build runs here: on two monitors the pictures, on three also the
-# GDI run of a minute. Wine keeps the monitors it found for as long as its wineserver runs,
-# so each server gets a wineserver of its own.
-echo "== several monitors under 32-bit Wine"
+# ---- several monitors: the saver on an Xorg server per layout -----------------------------
+# Xvfb cannot place screens side by side. The 32-bit saver runs under 32-bit Wine on a
+# Xinerama server (where 64-bit Wine 8 sees a single monitor), the 64-bit saver under 64-bit
+# Wine on a RandR one: on two monitors the pictures (on RandR also real changes of the
+# monitors with xrandr), on three the pictures and the GDI run of a minute. Wine keeps the
+# monitors it found for as long as its wineserver runs, so each server gets a wineserver of
+# its own.
 wine_session_stop
 source tools/monitors-session.sh
+source tools/machine.sh
 trap 'wine_session_stop; monitors_stop' EXIT
 if machine_runs_32bit; then
+    echo "== several monitors under 32-bit Wine"
+    for layout in two three; do
+        monitors_start "$layout"
+        SINUET_DISPLAY=$DISPLAY wine_session_start "$build/windows"
+        long=(-E 'monitors_test\.changes')
+        [ "$layout" = three ] || long=(-E 'monitors_test\.(gdi|changes)')
+        SINUET_MONITORS=$layout ctest --test-dir "$build/windows" --output-on-failure -j 1 \
+            --no-tests=error --repeat until-pass:2 -L monitors "${long[@]}"
+        wine_session_stop_wine
+        monitors_stop
+    done
+else
+    machine_skip "the i686 saver on several monitors under 32-bit Wine" "$no32"
+fi
+echo "== several monitors under 64-bit Wine"
 for layout in two three; do
-    monitors_start "$layout"
-    SINUET_DISPLAY=$DISPLAY wine_session_start "$build/windows"
-    long=()
+    monitors_start "$layout" randr
+    SINUET_DISPLAY=$DISPLAY wine_session_start "$build/windows64" win64
+    long=(-E 'monitors_test\.changes')
     [ "$layout" = three ] || long=(-E 'monitors_test\.gdi')
-    SINUET_MONITORS=$layout ctest --test-dir "$build/windows" --output-on-failure -j 1 \
-        --no-tests=error --repeat until-pass:2 -L monitors "${long[@]}"
+    SINUET_MONITORS=$layout SINUET_MONITORS_WAY=randr ctest --test-dir "$build/windows64" \
+        --output-on-failure -j 1 --no-tests=error --repeat until-pass:2 -L monitors "${long[@]}"
     wine_session_stop_wine
     monitors_stop
 done
-else machine_skip "the i686 saver on several monitors under 32-bit Wine" "$no32"; fi
 
 # ---- README pictures and release packages ------------------------------------------------
 # The picture command, into a scratch folder. Each animation is 125 frames of 40 ms; a

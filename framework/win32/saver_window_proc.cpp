@@ -4,6 +4,7 @@
 
 #include "saver_api.h"
 #include "saver_state.h"
+#include "screen_watch.h"
 
 namespace {
 void HideCursorFullScreen() {
@@ -30,6 +31,8 @@ void OnCreate(HWND window) {
     DetachInputMethod(window);
     GetCursorPos(&saverState.lastCursorPos);
     HideCursorFullScreen();
+    if (!saverState.previewMode)
+        WatchScreen(window);
 }
 
 void OnDestroy(HWND window) {
@@ -53,11 +56,26 @@ LRESULT ForwardToParent(HWND window, UINT message, LPARAM lParam) {
     return 1;
 }
 
-// The screen changed (a monitor plugged in or out, another resolution): the full-screen
-// window covers the screen as it is now before the animation starts afresh on it.
+// The screen changed (a monitor plugged in or out, moved, another resolution): the
+// full-screen window covers the screen as it is now before the animation starts afresh on
+// it. The pointer's screen coordinates may have changed with the monitors' places, without
+// any move of the user's: mouse travel is measured from where it is now.
 void OnDisplayChange(HWND window) {
-    if (!saverState.previewMode)
-        FitToScreen(window);
+    if (saverState.previewMode)
+        return;
+    NoteScreenChange();
+    FitToScreen(window);
+    GetCursorPos(&saverState.lastCursorPos);
+}
+
+// A change of the monitors that has not been noticed yet comes first, and right after one
+// the pointer's new coordinates (Wine moves them a moment later) are not taken for travel.
+void OnMouseMove(HWND window) {
+    if (saverState.previewMode)
+        return;
+    CheckScreen(window);
+    if (ScreenJustChanged())
+        GetCursorPos(&saverState.lastCursorPos);
 }
 
 // Switching windows and starting another saver are refused while running full screen.
@@ -88,12 +106,16 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-        case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             if (saverState.closing)
                 return DefWindowProcA(window, message, wParam, lParam);
+            break;
+        case WM_MOUSEMOVE:
+            if (saverState.closing)
+                return DefWindowProcA(window, message, wParam, lParam);
+            OnMouseMove(window);
             break;
         case WM_SYSCOMMAND:
             if (!saverState.previewMode && IsBlockedCommand(wParam))
@@ -102,6 +124,10 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_TIMER:
             if (saverState.closing)
                 return 0;
+            if (wParam == SCREEN_WATCH_TIMER) {
+                CheckScreen(window);
+                return 0;
+            }
             Sleep(0);
             break;
         case WM_DISPLAYCHANGE:

@@ -2,7 +2,8 @@
 // window this test made, the frog and the band colours appear where the core puts them,
 // pixel for pixel as drawing every line straight onto the window gives them; a resize
 // re-centres; SIGTERM ends it by the signal; a destroyed window ends it with a message.
-// The Monitors cases (run by run_on_monitors.sh) need a server with several monitors.
+// The Monitors cases (run by run_on_monitors.sh) need a server with several monitors, the
+// real changes a RandR one (SINUET_MONITORS_WAY=randr) with the layout "two".
 // SINUET_HACK names the program.
 #include "bmp_reader.h"
 #include "figures.h"
@@ -163,14 +164,15 @@ const RgbImage &Frog() {
     return frog;
 }
 
-// Share of the frog's pixels found unchanged where the core places it.
-double FrogMatch(const Picture &screen, const FigureState &figures) {
+// Share of the frog's pixels found unchanged where the core places it, in a picture whose
+// top-left corner is at (left, top) of the screen.
+double FrogMatch(const Picture &screen, const FigureState &figures, int left = 0, int top = 0) {
     const RgbImage &frog = Frog();
     const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
     int same = 0, seen = 0;
     for (int y = 0; y < frog.height; ++y) {
         for (int x = 0; x < frog.width; ++x) {
-            const int sx = place.x + x, sy = place.y + y;
+            const int sx = left + place.x + x, sy = top + place.y + y;
             if (sx < 0 || sy < 0 || sx >= screen.width || sy >= screen.height) {
                 continue;
             }
@@ -533,6 +535,72 @@ TEST_F(HackOnX, MonitorsEachShowTheirOwnPictureOnTheBareRoot) {
     kill(hack.pid, SIGTERM);
     EXPECT_TRUE(WIFSIGNALED(WaitForEnd(hack, 3000))) << Errors(hack);
     XDestroyWindow(display, across);
+}
+
+// The layout "two" changed for real (tools/monitors-session.sh's monitors_change) while the
+// hack runs on the bare root: an output switched off and on again, one moved and the two
+// swapped at the same root size. After each change every monitor shows its own frog at its
+// centre, and nothing is drawn where no monitor is.
+TEST_F(HackOnX, MonitorsFollowRealChangesOnTheBareRoot) {
+    const char *way = std::getenv("SINUET_MONITORS_WAY");
+    if (way == nullptr || std::string(way) != "randr") {
+        GTEST_SKIP() << "real changes need the layout two on a RandR server";
+    }
+    struct Change {
+        const char *name;
+        std::vector<XRectangle> monitors; // in root coordinates
+    };
+    const Change changes[] = {
+        {"off", {{0, 0, 1024, 768}}},
+        {"on", {{0, 0, 1024, 768}, {1024, 0, 800, 600}}},
+        {"move", {{0, 0, 1024, 768}, {1024, 168, 800, 600}}},
+        {"swap", {{800, 0, 1024, 768}, {0, 0, 800, 600}}},
+        {"on", {{0, 0, 1024, 768}, {1024, 0, 800, 600}}},
+    };
+    Hack hack = StartHack({"--root"});
+    for (const Change &change : changes) {
+        SCOPED_TRACE(std::string("after the change ") + change.name);
+        const std::string command = std::string("bash -c 'source \"") + MONITORS_SESSION +
+                                    "\" && monitors_change " + change.name + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::vector<FigureState> figures;
+        for (const XRectangle &m : change.monitors) {
+            figures.push_back(SetUpCore(m.width, m.height, 10, 0));
+        }
+        const auto frogs = [&](const Picture &p) {
+            bool all = true;
+            for (size_t k = 0; k < figures.size(); ++k) {
+                all = all &&
+                      FrogMatch(p, figures[k], change.monitors[k].x, change.monitors[k].y) > 0.95;
+            }
+            return all;
+        };
+        // Lit pixels on no monitor.
+        const auto offMonitors = [&](const Picture &p) {
+            int lit = 0;
+            for (int y = 0; y < p.height; ++y) {
+                for (int x = 0; x < p.width; ++x) {
+                    bool shown = false;
+                    for (const XRectangle &m : change.monitors) {
+                        shown = shown ||
+                                (x >= m.x && x < m.x + m.width && y >= m.y && y < m.y + m.height);
+                    }
+                    lit += !shown && p.At(x, y) != 0;
+                }
+            }
+            return lit;
+        };
+        // A connection of its own: Xlib keeps the screen size it was told at the start.
+        Display *now = XOpenDisplay(nullptr);
+        const Picture root = GrabUntil(now, DefaultRootWindow(now), [&](const Picture &p) {
+            return frogs(p) && offMonitors(p) == 0;
+        });
+        XCloseDisplay(now);
+        EXPECT_TRUE(frogs(root));
+        EXPECT_EQ(offMonitors(root), 0);
+    }
+    kill(hack.pid, SIGTERM);
+    EXPECT_TRUE(WIFSIGNALED(WaitForEnd(hack, 3000))) << Errors(hack);
 }
 
 // A window 20 times as wide as high puts the tilted view's outer points at the 32-bit

@@ -2,6 +2,8 @@
 // tools/test-all.sh starts one server per layout and names the layout in SINUET_MONITORS;
 // without it the cases are skipped. Every monitor shows its own picture in both views, a
 // display change starts every monitor afresh, and a long run keeps the GDI objects balanced.
+// On a RandR server (SINUET_MONITORS_WAY=randr) the saver also follows real changes of the
+// layout "two".
 #include "gdi_object_count.h"
 #include "own_picture.h"
 
@@ -22,22 +24,73 @@ const Layout LAYOUTS[] = {
     {"three", {{0, 0, 1024, 768}, {-800, 0, 0, 600}, {0, 768, 640, 1248}}},
 };
 
-// Counts the monitors that Wine lists where the layout has one.
-struct Listing {
-    const Layout *layout;
-    size_t matched;
+// The layout "two" after each real change (tools/monitors-session.sh's monitors_change),
+// as Wine places the monitors, and back to where it started.
+struct Change {
+    const char *name;
+    std::vector<RECT> monitors;
 };
-BOOL CALLBACK MatchMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
-    Listing &listing = *reinterpret_cast<Listing *>(data);
-    for (const RECT &m : listing.layout->monitors)
-        listing.matched += EqualRect(&m, rect) != 0;
+const Change CHANGES[] = {
+    {"off", {{0, 0, 1024, 768}}},
+    {"on", {{0, 0, 1024, 768}, {1024, 0, 1824, 600}}},
+    {"move", {{0, 0, 1024, 768}, {1024, 168, 1824, 768}}},
+    {"swap", {{0, 0, 1024, 768}, {-800, 0, 0, 600}}},
+    {"on", {{0, 0, 1024, 768}, {1024, 0, 1824, 600}}},
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
+    reinterpret_cast<std::vector<RECT> *>(data)->push_back(*rect);
     return TRUE;
+}
+
+// Whether Wine lists exactly these monitors, in any order.
+bool ListedMonitorsAre(const std::vector<RECT> &expected) {
+    std::vector<RECT> listed;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&listed));
+    size_t matched = 0;
+    for (const RECT &m : expected)
+        for (const RECT &l : listed)
+            matched += EqualRect(&m, &l) != 0;
+    return listed.size() == expected.size() && matched == expected.size();
+}
+
+bool AwaitListedMonitors(const std::vector<RECT> &expected, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    while (!ListedMonitorsAre(expected) && GetTickCount() - start < limitMs)
+        PumpMessages(50);
+    return ListedMonitorsAre(expected);
+}
+
+// Runs monitors_change on the X server: a Unix program that Wine starts without a process
+// handle, so its effect is waited for instead.
+void ChangeMonitors(const char *change) {
+    std::string line = std::string("bash -c \"source '") + MONITORS_SESSION +
+                       "' && monitors_change " + change + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA("Z:\\bin\\bash", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
 }
 
 RECT VirtualScreen() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::string Text(const RECT &r) {
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
+std::string WindowPlace(HWND window) {
+    RECT now = {};
+    GetWindowRect(window, &now);
+    return "the window at " + Text(now) + ", the virtual screen " + Text(VirtualScreen());
 }
 
 // Waits until the window has the rectangle, or the limit passes.
@@ -75,11 +128,10 @@ class Monitors : public testing::Test {
             if (std::string(name) == known.name)
                 layout = &known;
         ASSERT_NE(layout, nullptr) << "unknown layout " << name;
-        Listing listing = {layout, 0};
-        EnumDisplayMonitors(nullptr, nullptr, MatchMonitor, reinterpret_cast<LPARAM>(&listing));
-        ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), static_cast<int>(layout->monitors.size()));
-        ASSERT_EQ(listing.matched, layout->monitors.size())
+        // A wineserver just started may list its monitors a moment later.
+        ASSERT_TRUE(AwaitListedMonitors(layout->monitors, 30000))
             << "Wine does not place the monitors as the layout " << name << " does";
+        ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), static_cast<int>(layout->monitors.size()));
         frog = FrogPicture();
         ASSERT_GT(frog.width, 0);
     }
@@ -94,12 +146,12 @@ class Monitors : public testing::Test {
 
     // Captures every monitor until each shows its frog and band pixels over a tenth of it,
     // or the limit passes.
-    std::vector<Verdict> AwaitPictures() {
+    std::vector<Verdict> AwaitPictures(const std::vector<RECT> &monitors) {
         const DWORD start = GetTickCount();
         for (;;) {
             std::vector<Verdict> verdicts;
             bool shown = true;
-            for (const RECT &m : layout->monitors) {
+            for (const RECT &m : monitors) {
                 verdicts.push_back(JudgeMonitor(
                     CaptureScreen(m.left, m.top, m.right - m.left, m.bottom - m.top), frog));
                 shown =
@@ -113,19 +165,37 @@ class Monitors : public testing::Test {
 
     // Each monitor its frog at its own centre, its bands around it, and nothing else; the
     // window over the whole virtual screen.
-    void ExpectOwnPictures(const char *when) {
-        const std::vector<Verdict> verdicts = AwaitPictures();
+    void ExpectOwnPictures(const char *when) { ExpectOwnPictures(layout->monitors, when); }
+    void ExpectOwnPictures(const std::vector<RECT> &monitors, const char *when) {
+        const std::vector<Verdict> verdicts = AwaitPictures(monitors);
         for (size_t n = 0; n < verdicts.size(); ++n) {
             const Verdict &v = verdicts[n];
             SCOPED_TRACE(std::string(layout->name) + ", monitor " + std::to_string(n) + ", " +
                          when + (saverSettings.view3D ? ", tilted" : ", flat"));
             EXPECT_GE(v.frog, 0.9);
             EXPECT_LT(v.frogShifted, 0.5);
-            EXPECT_GE(v.band, AreaOf(layout->monitors[n]) / 10);
+            EXPECT_GE(v.band, AreaOf(monitors[n]) / 10);
             EXPECT_GT(v.innermost, 0);
             EXPECT_EQ(v.stray, 0) << "pixels that are not this monitor's own picture";
         }
         EXPECT_TRUE(AwaitWindowRect(window, VirtualScreen(), 0));
+    }
+
+    // Lit pixels of the virtual screen that lie on no monitor.
+    long LitOutside(const std::vector<RECT> &monitors) {
+        const RECT all = VirtualScreen();
+        const Capture screen =
+            CaptureScreen(all.left, all.top, all.right - all.left, all.bottom - all.top);
+        long lit = 0;
+        for (int y = 0; y < screen.height; ++y)
+            for (int x = 0; x < screen.width; ++x) {
+                const POINT p = {all.left + x, all.top + y};
+                bool shown = false;
+                for (const RECT &m : monitors)
+                    shown = shown || PtInRect(&m, p);
+                lit += !shown && screen.At(x, y) != 0;
+            }
+        return lit;
     }
 
     const Layout *layout = nullptr;
@@ -153,6 +223,36 @@ TEST_F(Monitors, ADisplayChangeStartsEveryMonitorAfresh) {
     PostMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
     ASSERT_TRUE(AwaitWindowRect(window, VirtualScreen(), 10000));
     ExpectOwnPictures("after the display change");
+    EXPECT_EQ(CloseAndExitCode(saver, window), 0);
+}
+
+// The monitors really change while the saver runs: one switched off and on again, one moved
+// at the same root size, the two swapped so that one lands left of the primary. After each
+// change every monitor shows its own picture from a fresh start, and nothing is drawn where
+// no monitor is.
+TEST_F(Monitors, FollowsRealChangesOfTheMonitors) {
+    const char *way = std::getenv("SINUET_MONITORS_WAY");
+    if (std::string(layout->name) != "two" || way == nullptr || std::string(way) != "randr")
+        GTEST_SKIP() << "real changes need the layout two on a RandR server";
+    // However the case ends, the layout is two again for whatever runs next.
+    struct LayoutTwoAgain {
+        const Layout *two;
+        ~LayoutTwoAgain() {
+            ChangeMonitors("on");
+            AwaitListedMonitors(two->monitors, 30000);
+        }
+    } again = {layout};
+    Start(PictureSettings(12, 0));
+    ExpectOwnPictures("at the start");
+    for (const Change &change : CHANGES) {
+        SCOPED_TRACE(std::string("after the change ") + change.name);
+        ChangeMonitors(change.name);
+        ASSERT_TRUE(AwaitListedMonitors(change.monitors, 30000))
+            << "Wine does not list the new monitors";
+        ASSERT_TRUE(AwaitWindowRect(window, VirtualScreen(), 10000)) << WindowPlace(window);
+        ExpectOwnPictures(change.monitors, change.name);
+        EXPECT_EQ(LitOutside(change.monitors), 0);
+    }
     EXPECT_EQ(CloseAndExitCode(saver, window), 0);
 }
 
