@@ -2,7 +2,8 @@
 // localStorage in the same form (count=50&loops=10&color=%238000ff&frog=1&fade=1&view3d=1).
 // Numbers are corrected as the configuration dialog corrects typed ones (above the range:
 // the highest; 0 or below: 1); a value that is no number, no #RRGGBB colour or no 0/1
-// switch is ignored. "seed" fixes the phases, "ticks" stops after so many ticks, "panel=0" starts with the panel hidden.
+// switch is ignored. "seed" fixes the phases, "ticks" stops after so many ticks, "panel=0"
+// starts with the panel hidden.
 
 export const DEFAULTS = Object.freeze({
     count: 10,
