@@ -52,9 +52,24 @@ function frame(now) {
             ticks += 1;
         }
         copyChanges(painter, core);
-        canvas.dataset.ticks = String(ticks);
+        if (canvas.dataset.ticks !== String(ticks)) {
+            canvas.dataset.ticks = String(ticks);
+        }
     }
-    requestAnimationFrame(frame);
+    if (ticks !== tickLimit) {
+        requestFrame();
+    }
+}
+
+// The next animation frame, asked for when the next tick falls due: a page that asks for
+// every frame costs the browser a frame 60 times a second even when it draws nothing.
+function requestFrame() {
+    const wait = schedule.deadline === null ? 0 : schedule.deadline - performance.now();
+    if (wait > 0) {
+        setTimeout(() => requestAnimationFrame(frame), wait);
+    } else {
+        requestAnimationFrame(frame);
+    }
 }
 
 // The canvas's size in device pixels, exactly where the browser reports it.
@@ -113,4 +128,4 @@ document.getElementById('hide-panel').addEventListener('click', () => setPanelSh
 document.getElementById('show-panel').addEventListener('click', () => setPanelShown(true));
 showPanel(query.get('panel') !== '0');
 bindSaverMode(document.getElementById('fullscreen'));
-requestAnimationFrame(frame);
+requestFrame();

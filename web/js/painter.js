@@ -10,7 +10,9 @@ export function resizeCanvas(painter, core, width, height) {
     const { canvas } = painter;
     canvas.width = width;
     canvas.height = height;
-    painter.context.putImageData(core.picture(width, height), 0, 0);
+    if (width > 0 && height > 0) { // a hidden canvas may have no pixels; ImageData needs some
+        painter.context.putImageData(core.picture(width, height), 0, 0);
+    }
 }
 
 export function copyChanges(painter, core) {
