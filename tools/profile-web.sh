@@ -126,14 +126,12 @@ for round in $(seq "$rounds"); do
     running=$!
     measure linux-hack
     for k in "${!page_dirs[@]}"; do
-        rm -rf "$profile/kiosk"
-        chromium "${chromium_args[@]}" --kiosk --user-data-dir="$profile/kiosk" "${urls[$k]}" \
+        chromium "${chromium_args[@]}" --kiosk --user-data-dir="$profile/kiosk-$round-$k" "${urls[$k]}" \
             >/dev/null 2>&1 &
         running=$!
         measure "chromium-kiosk-${page_names[$k]}"
         [ "${HEADLESS:-1}" = 1 ] || continue
-        rm -rf "$profile/headless"
-        chromium "${chromium_args[@]}" --headless --user-data-dir="$profile/headless" \
+        chromium "${chromium_args[@]}" --headless --user-data-dir="$profile/headless-$round-$k" \
             "${urls[$k]}" >/dev/null 2>&1 &
         running=$!
         measure "chromium-headless-${page_names[$k]}"
