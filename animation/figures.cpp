@@ -21,7 +21,7 @@ void UseFixedSeed(uint32_t seed) {
 }
 
 FigureState FreshFigures(ClientRect clientRect) {
-    FigureState f = {1, clientRect, 0, 0, 0.0, 0.0, {}, {}, {}, {}, {}, nullptr};
+    FigureState f = {1, clientRect, 0, 0, 0.0, 0.0, {}, {}, {}, {}, {}};
     return f;
 }
 
@@ -54,7 +54,7 @@ static int32_t BandEdge(double startRadius, double span, int32_t k, int32_t coun
 
 void SetUpFigures(FigureState &f) {
     SeedRandom(fixedSeedGiven ? fixedSeed : static_cast<uint32_t>(std::time(nullptr)));
-    SetUpFurtherFigures(f);
+    SetUpFiguresWithoutSeeding(f);
 }
 
 void SetUpPictures(FigureState *pictures, int32_t count) {
@@ -62,11 +62,11 @@ void SetUpPictures(FigureState *pictures, int32_t count) {
         SetUpFigures(pictures[0]);
     }
     for (int32_t n = 1; n < count; ++n) {
-        SetUpFurtherFigures(pictures[n]);
+        SetUpFiguresWithoutSeeding(pictures[n]);
     }
 }
 
-void SetUpFurtherFigures(FigureState &f) {
+void SetUpFiguresWithoutSeeding(FigureState &f) {
     const int32_t count = FigureCount();
     for (int32_t i = 0; i < count; ++i) {
         f.phase[i] = PhaseOf(NextRandom());

@@ -1,13 +1,11 @@
 // The figures: concentric bands that swing around the centre, and the animation clock.
 #pragma once
 
+#include "client_rect.h"
+
 #include <cstdint>
 
 enum { MAX_FIGURES = 50 };
-
-struct ClientRect {
-    int32_t left, top, right, bottom;
-};
 
 struct FigureState {
     int32_t firstTick; // 1 until the set-up has run
@@ -21,7 +19,6 @@ struct FigureState {
     double prevAngle[MAX_FIGURES];
     int32_t innerRadius[MAX_FIGURES];
     int32_t outerRadius[MAX_FIGURES];
-    void *frogBitmap; // the frog picture's bitmap handle in the Windows build
 };
 
 // Pseudo-random integers uniform over 0..32767.
@@ -48,9 +45,9 @@ int32_t FigureCount();
 void SetUpFigures(FigureState &f);
 // The same without seeding: a further picture's phases come next from the generator, so
 // the first picture of several gets the phases a single picture gets from the same seed.
-void SetUpFurtherFigures(FigureState &f);
+void SetUpFiguresWithoutSeeding(FigureState &f);
 // Sets up several pictures from one seeding: the first as SetUpFigures does, the others
-// as SetUpFurtherFigures, in order.
+// as SetUpFiguresWithoutSeeding, in order.
 void SetUpPictures(FigureState *pictures, int32_t count);
 void UpdateAngle(FigureState &f, int32_t i);
 void FinishTick(FigureState &f);

@@ -25,9 +25,6 @@ bool Within(const ClientRect &inner, const ClientRect &outer) {
            inner.bottom <= outer.bottom;
 }
 
-bool IsEmpty(const ClientRect &area) {
-    return area.right <= area.left || area.bottom <= area.top;
-}
 } // namespace
 
 int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t originX,
@@ -37,7 +34,7 @@ int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t o
     int32_t count = 0;
     for (int32_t n = 0; n < monitorCount && count < MAX_PICTURES; ++n) {
         const ClientRect area = CutToClient(monitors[n], originX, originY, width, height);
-        bool covered = IsEmpty(area);
+        bool covered = IsEmptyArea(area);
         for (int32_t other = 0; other < monitorCount && !covered; ++other) {
             const ClientRect wider = CutToClient(monitors[other], originX, originY, width, height);
             const bool equal = Within(wider, area) && Within(area, wider);
@@ -49,8 +46,4 @@ int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t o
     if (count == 0)
         areas[count++] = {0, 0, width, height};
     return count;
-}
-
-int32_t ShiftedCoordinate(int32_t value, int32_t offset) {
-    return Clamped(static_cast<int64_t>(value) + offset, INT32_MIN, INT32_MAX);
 }

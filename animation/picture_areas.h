@@ -19,7 +19,3 @@ enum { MAX_PICTURES = 16 };
 // which holds MAX_PICTURES, and returns their number, at least 1.
 int32_t PictureAreas(const ClientRect *monitors, int32_t monitorCount, int32_t originX,
                      int32_t originY, int32_t width, int32_t height, ClientRect *areas);
-
-// value + offset, clamped to the 32-bit range: a line's end moved into its area, where a
-// clamped far end must stay far instead of wrapping around.
-int32_t ShiftedCoordinate(int32_t value, int32_t offset);

@@ -13,9 +13,9 @@ void ResetPixelBuffer(PixelBuffer &buffer, int32_t width, int32_t height, uint32
     buffer.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), pixel);
 }
 
-PixelRect PutPicture(PixelBuffer &buffer, const uint32_t *picture, int32_t width, int32_t height,
-                     int32_t x, int32_t y) {
-    const PixelRect cut = {
+ClientRect PutPicture(PixelBuffer &buffer, const uint32_t *picture, int32_t width, int32_t height,
+                      int32_t x, int32_t y) {
+    const ClientRect cut = {
         std::max(x, 0), std::max(y, 0),
         static_cast<int32_t>(std::min<int64_t>(int64_t{x} + width, buffer.width)),
         static_cast<int32_t>(std::min<int64_t>(int64_t{y} + height, buffer.height))};

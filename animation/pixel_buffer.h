@@ -2,17 +2,14 @@
 // G, B, A in this order on the little-endian hosts the page runs on).
 #pragma once
 
+#include "client_rect.h"
+
 #include <cstdint>
 #include <vector>
 
 struct PixelBuffer {
     int32_t width, height;
     std::vector<uint32_t> pixels; // width * height, row by row from the top
-};
-
-// Rectangles of the buffer: left and top inside, right and bottom the first outside.
-struct PixelRect {
-    int32_t left, top, right, bottom;
 };
 
 // The opaque pixel for a colour reference 0x00BBGGRR.
@@ -25,5 +22,5 @@ void ResetPixelBuffer(PixelBuffer &buffer, int32_t width, int32_t height, uint32
 
 // Copies a picture of width x height pixels with its corner at (x, y), as it is, cut to
 // the buffer. Returns the part of the buffer it covers (empty: right <= left).
-PixelRect PutPicture(PixelBuffer &buffer, const uint32_t *picture, int32_t width, int32_t height,
-                     int32_t x, int32_t y);
+ClientRect PutPicture(PixelBuffer &buffer, const uint32_t *picture, int32_t width, int32_t height,
+                      int32_t x, int32_t y);

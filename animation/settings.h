@@ -50,6 +50,20 @@ void DecodeSettingValue(SaverSettings &settings, SettingValue value, const unsig
 // The dialog's correction rule: above `upper` becomes `upper`, 0 or below becomes 1.
 int32_t CorrectSetting(int32_t typed, int32_t upper);
 
+// A digit's value in the given base (up to 16; either case), or -1.
+int DigitValue(char c, int base);
+
+// Decimal digits, the whole text (not empty); a value beyond 32 bits is kept as 2^32.
+bool ReadDecimalDigits(const char *text, uint64_t &value);
+
+// A setting number as the configuration dialog takes it: a decimal number read as 32-bit
+// unsigned (0 when it does not fit), then corrected to 1..upper comparing as signed. A
+// leading minus gives 1. False when the text is no number at all.
+bool ParseCorrectedNumber(const char *text, int32_t upper, int32_t &number);
+
+// "#RRGGBB" as a colour reference 0x00BBGGRR; false for any other text.
+bool ParseHexColor(const char *text, uint32_t &color);
+
 // Windows build only: the registry side.
 void LoadSettings();
 void SaveSettings();

@@ -1,4 +1,4 @@
-// The platform-free steps of one timer tick: the frog's turn and place, and the figures.
+// The steps of one timer tick: the set-up, the frog's turn and place, the figures, the clock.
 #include "tick.h"
 
 #include "figures.h"
@@ -27,5 +27,18 @@ void DrawFigures(const DrawingContext &context, FigureState &f) {
     const SweepFrame frame = FrameOf(f);
     for (int32_t i = 0; i < count; ++i) {
         DrawFigureInFrame(context, frame, f, i);
+    }
+}
+
+void TickPictures(FigureState *pictures, int32_t count, const PictureShell &shell) {
+    if (count > 0 && pictures[0].firstTick == 1)
+        SetUpPictures(pictures, count);
+    for (int32_t n = 0; n < count; ++n) {
+        if (shell.startPicture != nullptr)
+            shell.startPicture(shell.target, n, pictures[n]);
+        if (shell.drawFrog != nullptr)
+            shell.drawFrog(shell.target, n, pictures[n]);
+        DrawFigures(shell.context, pictures[n]);
+        FinishTick(pictures[n]);
     }
 }

@@ -106,8 +106,8 @@ Run EndBlock(int64_t x, int64_t y, int64_t row) {
 // (left, top, right, bottom). Rows are scan lines one way, columns the other: the lines
 // are scanned across their shorter extent, so each scan line holds a longer run.
 template <typename Fill>
-PixelRect Scan(int64_t u1, int64_t v1, int64_t u2, int64_t v2, int32_t uCount, int32_t vCount,
-               Fill fill) {
+ClientRect Scan(int64_t u1, int64_t v1, int64_t u2, int64_t v2, int32_t uCount, int32_t vCount,
+                Fill fill) {
     const int64_t du = u2 - u1, dv = v2 - v1;
     const int64_t length2 = du * du + dv * dv;
     // |(P-A) x d| <= reach  <=>  4 ((P-A) x d)^2 < 9 |d|^2. Equality cannot occur: it needs
@@ -154,20 +154,20 @@ PixelRect Scan(int64_t u1, int64_t v1, int64_t u2, int64_t v2, int32_t uCount, i
 }
 } // namespace
 
-PixelRect DrawWideLine(PixelBuffer &buffer, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                       uint32_t pixel) {
+ClientRect DrawWideLine(PixelBuffer &buffer, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                        uint32_t pixel) {
     uint32_t *pixels = buffer.pixels.data();
     const ptrdiff_t width = buffer.width;
     const int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
     if ((dx < 0 ? -dx : dx) < (dy < 0 ? -dy : dy)) { // steep: column by column
-        const PixelRect lit = Scan(y1, x1, y2, x2, buffer.height, buffer.width,
-                                   [&](int64_t x, int64_t top, int64_t bottom) {
-                                       for (uint32_t *p = pixels + top * width + x,
-                                                     *end = pixels + bottom * width + x;
-                                            p <= end; p += width) {
-                                           *p = pixel;
-                                       }
-                                   });
+        const ClientRect lit = Scan(y1, x1, y2, x2, buffer.height, buffer.width,
+                                    [&](int64_t x, int64_t top, int64_t bottom) {
+                                        for (uint32_t *p = pixels + top * width + x,
+                                                      *end = pixels + bottom * width + x;
+                                             p <= end; p += width) {
+                                            *p = pixel;
+                                        }
+                                    });
         return {lit.top, lit.left, lit.bottom, lit.right};
     }
     return Scan(x1, y1, x2, y2, buffer.width, buffer.height,

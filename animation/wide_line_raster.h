@@ -15,5 +15,5 @@ enum { WIDE_LINE_WIDTH = 3 };
 // Draws the line from (x1, y1) to (x2, y2) in `pixel`, cut to the buffer, and returns the
 // bounding box of the pixels it set (empty: right <= left). The ends may lie up to 32768
 // pixels outside the buffer.
-PixelRect DrawWideLine(PixelBuffer &buffer, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                       uint32_t pixel);
+ClientRect DrawWideLine(PixelBuffer &buffer, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                        uint32_t pixel);

@@ -59,10 +59,11 @@ __attribute__((noinline)) static void EvaluateFloor(const TickAngles &angles) {
 }
 
 static void RunCoreTick(const DrawingContext &context) {
-    int due = FrogDueThisTick(figureState);
-    benchmark::DoNotOptimize(due);
-    DrawFigures(context, figureState);
-    FinishTick(figureState);
+    const auto frog = [](void *, int32_t, const FigureState &picture) {
+        int due = FrogDueThisTick(picture);
+        benchmark::DoNotOptimize(due);
+    };
+    TickPictures(&figureState, 1, {context, nullptr, nullptr, frog});
 }
 
 static void SetUpRun(int32_t width, int32_t height, int32_t count, int32_t loops, int32_t tilted) {

@@ -4,7 +4,7 @@
 
 namespace {
 // Copies a rectangle of the surface's pixmap to the same place on the window.
-void CopyToWindow(X11Painter &painter, const PictureSurface &surface, const PixelArea &area) {
+void CopyToWindow(X11Painter &painter, const PictureSurface &surface, const ClientRect &area) {
     XCopyArea(painter.display, surface.pixmap, painter.target->window, painter.copyGc, area.left,
               area.top, static_cast<unsigned>(area.right - area.left),
               static_cast<unsigned>(area.bottom - area.top), surface.place.left + area.left,
@@ -14,7 +14,7 @@ void CopyToWindow(X11Painter &painter, const PictureSurface &surface, const Pixe
 
 void ResetBacking(X11Painter &painter, PictureSurface &surface) {
     FreeBacking(painter, surface);
-    const PixelArea bounds = SurfaceBounds(surface);
+    const ClientRect bounds = SurfaceBounds(surface);
     const unsigned width = bounds.right > 0 ? static_cast<unsigned>(bounds.right) : 1;
     const unsigned height = bounds.bottom > 0 ? static_cast<unsigned>(bounds.bottom) : 1;
     const TargetWindow &target = *painter.target;
@@ -33,7 +33,7 @@ void FreeBacking(X11Painter &painter, PictureSurface &surface) {
 
 void CopyChangedAreas(X11Painter &painter, std::vector<PictureSurface> &surfaces) {
     for (PictureSurface &surface : surfaces) {
-        for (const PixelArea &area : surface.changed.areas) {
+        for (const ClientRect &area : surface.changed.areas) {
             CopyToWindow(painter, surface, area);
         }
         surface.changed.areas.clear();
@@ -42,13 +42,13 @@ void CopyChangedAreas(X11Painter &painter, std::vector<PictureSurface> &surfaces
 
 void RepairExposed(X11Painter &painter, const std::vector<PictureSurface> &surfaces,
                    const XExposeEvent &event) {
-    const PixelArea exposed = {event.x, event.y, event.x + event.width, event.y + event.height};
+    const ClientRect exposed = {event.x, event.y, event.x + event.width, event.y + event.height};
     for (const PictureSurface &surface : surfaces) {
-        const PixelArea common = CommonArea(exposed, surface.place);
+        const ClientRect common = CommonArea(exposed, surface.place);
         if (surface.pixmap == None || IsEmptyArea(common)) {
             continue;
         }
-        const PixelArea inPicture = {
+        const ClientRect inPicture = {
             common.left - surface.place.left, common.top - surface.place.top,
             common.right - surface.place.left, common.bottom - surface.place.top};
         CopyToWindow(painter, surface, inPicture);

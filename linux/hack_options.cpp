@@ -15,71 +15,9 @@ const char *const HACK_USAGE =
 
 static const char *const DEFAULT_COLOR_TEXT = "#8000FF";
 
-// Decimal digits, the whole text; a value beyond 32 bits is kept as 2^32.
-static bool ReadDigits(const char *text, uint64_t &value) {
-    if (*text == '\0') {
-        return false;
-    }
-    value = 0;
-    for (; *text != '\0'; ++text) {
-        if (*text < '0' || *text > '9') {
-            return false;
-        }
-        value = value * 10 + static_cast<uint64_t>(*text - '0');
-        value = value > 0xFFFFFFFFu ? 0x100000000u : value;
-    }
-    return true;
-}
-
-bool ParseCorrectedNumber(const char *text, int32_t upper, int32_t &number) {
-    bool negative = false;
-    if (*text == '-' || *text == '+') {
-        negative = *text == '-';
-        ++text;
-    }
-    uint64_t value = 0;
-    if (!ReadDigits(text, value)) {
-        return false;
-    }
-    // The dialog reads what does not fit in 32 bits as 0.
-    const uint32_t typed = value > 0xFFFFFFFFu ? 0 : static_cast<uint32_t>(value);
-    number = negative ? 1 : CorrectSetting(static_cast<int32_t>(typed), upper);
-    return true;
-}
-
-static int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-bool ParseHexColor(const char *text, uint32_t &color) {
-    if (text[0] != '#' || std::strlen(text) != 7) {
-        return false;
-    }
-    uint32_t channels[3];
-    for (int c = 0; c < 3; ++c) {
-        const int high = HexDigit(text[1 + 2 * c]);
-        const int low = HexDigit(text[2 + 2 * c]);
-        if (high < 0 || low < 0) {
-            return false;
-        }
-        channels[c] = static_cast<uint32_t>(high * 16 + low);
-    }
-    color = channels[0] | channels[1] << 8 | channels[2] << 16;
-    return true;
-}
-
 // A decimal number no larger than `upper`.
 static bool ParseUpTo(const char *text, uint64_t upper, uint64_t &number) {
-    return ReadDigits(text, number) && number <= upper;
+    return ReadDecimalDigits(text, number) && number <= upper;
 }
 
 // A switch without a value: sets one flag field to 0 or 1.

@@ -25,11 +25,3 @@ enum { OPTIONS_OK = 0, OPTIONS_BAD = 2 };
 // option or a malformed value it writes one line naming it, then the usage, to standard
 // error and returns OPTIONS_BAD, the exit status.
 int ParseHackOptions(int argc, char **argv, HackOptions &options);
-
-// A setting number as the configuration dialog takes it: a decimal number read as 32-bit
-// unsigned (0 when it does not fit), then corrected to 1..upper comparing as signed. A
-// leading minus gives 1. False when the text is no number at all.
-bool ParseCorrectedNumber(const char *text, int32_t upper, int32_t &number);
-
-// "#RRGGBB" as a colour reference 0x00BBGGRR; false for any other text.
-bool ParseHexColor(const char *text, uint32_t &color);

@@ -2,11 +2,22 @@
 # screen savers read, and the Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
-install(TARGETS sinuet RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
+set(hack_dir ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
+install(TARGETS sinuet RUNTIME DESTINATION ${hack_dir})
 install(FILES sinuet.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(FILES sinuet.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-# The theme entry MATE's and Xfce's screen savers list.
-install(FILES sinuet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications/screensavers)
+# The theme entry MATE's and Xfce's screen savers list names the hack by its full path, so
+# it is made when installing, from the prefix of that install: `cmake --install --prefix`'s,
+# or /usr for the package (CPack installs there under a DESTDIR).
+if(NOT IS_ABSOLUTE ${hack_dir})
+    set(hack_dir "\${CMAKE_INSTALL_PREFIX}/${hack_dir}")
+endif()
+install(CODE "
+    set(SINUET_HACK \"${hack_dir}/sinuet\")
+    configure_file(${CMAKE_CURRENT_SOURCE_DIR}/sinuet.desktop.in
+        ${CMAKE_CURRENT_BINARY_DIR}/sinuet.desktop @ONLY)")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sinuet.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications/screensavers)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sinuet)

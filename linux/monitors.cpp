@@ -7,12 +7,12 @@
 #include <X11/extensions/Xrandr.h>
 
 namespace {
-PixelArea Area(int x, int y, int width, int height) {
+ClientRect Area(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-std::vector<PixelArea> XineramaHeads(Display *display) {
-    std::vector<PixelArea> heads;
+std::vector<ClientRect> XineramaHeads(Display *display) {
+    std::vector<ClientRect> heads;
     int event, error, count = 0;
     if (!XineramaQueryExtension(display, &event, &error) || !XineramaIsActive(display)) {
         return heads;
@@ -28,8 +28,8 @@ std::vector<PixelArea> XineramaHeads(Display *display) {
     return heads;
 }
 
-std::vector<PixelArea> RandrMonitors(Display *display, Window root) {
-    std::vector<PixelArea> monitors;
+std::vector<ClientRect> RandrMonitors(Display *display, Window root) {
+    std::vector<ClientRect> monitors;
     int count = 0;
     XRRMonitorInfo *info = XRRGetMonitors(display, root, True, &count);
     for (int k = 0; k < count; ++k) {
@@ -41,8 +41,8 @@ std::vector<PixelArea> RandrMonitors(Display *display, Window root) {
     return monitors;
 }
 
-std::vector<PixelArea> RandrCrtcs(Display *display, Window root) {
-    std::vector<PixelArea> crtcs;
+std::vector<ClientRect> RandrCrtcs(Display *display, Window root) {
+    std::vector<ClientRect> crtcs;
     XRRScreenResources *resources = XRRGetScreenResourcesCurrent(display, root);
     if (resources == nullptr) {
         return crtcs;
@@ -62,8 +62,8 @@ std::vector<PixelArea> RandrCrtcs(Display *display, Window root) {
 }
 } // namespace
 
-std::vector<PixelArea> QueryMonitors(Display *display, Window root) {
-    std::vector<PixelArea> monitors = XineramaHeads(display);
+std::vector<ClientRect> QueryMonitors(Display *display, Window root) {
+    std::vector<ClientRect> monitors = XineramaHeads(display);
     int event, error, major = 0, minor = 0;
     if (!monitors.empty() || !XRRQueryExtension(display, &event, &error) ||
         !XRRQueryVersion(display, &major, &minor)) {

@@ -5,7 +5,6 @@
 
 #include "backing_pixmap.h"
 #include "end_signals.h"
-#include "figures.h"
 #include "frog_picture.h"
 #include "target_window.h"
 #include "tick.h"
@@ -56,26 +55,37 @@ EventResult DrainEvents(X11Painter &painter, WindowPictures &pictures) {
     }
     return KEEP_RUNNING;
 }
-} // namespace
 
+// What the core's tick draws with: the painter, the pictures' surfaces and the frog.
+struct X11Tick {
+    X11Painter &painter;
+    WindowPictures &pictures;
+    XImage *frog;
+};
+
+void StartPicture(void *target, int32_t n, const FigureState &) {
+    X11Tick &tick = *static_cast<X11Tick *>(target);
+    PaintOn(tick.painter, tick.pictures.surfaces[n]);
+}
+
+void DrawFrog(void *target, int32_t, const FigureState &picture) {
+    X11Tick &tick = *static_cast<X11Tick *>(target);
+    if (tick.frog != nullptr && FrogDueThisTick(picture)) {
+        const FrogPlacement place = PlaceFrog(picture, tick.frog->width, tick.frog->height);
+        DrawFrogImage(tick.painter, tick.frog, place.x, place.y);
+        ForgetLastLine(tick.painter.last);
+    }
+}
+
+// The core's tick of the pictures into their pixmaps; then the window receives what changed.
 void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog) {
-    std::vector<FigureState> &figures = pictures.figures;
-    if (!figures.empty() && figures[0].firstTick == 1) {
-        SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
-    }
-    for (std::size_t k = 0; k < figures.size(); ++k) {
-        PaintOn(painter, pictures.surfaces[k]);
-        if (frog != nullptr && FrogDueThisTick(figures[k])) {
-            const FrogPlacement place = PlaceFrog(figures[k], frog->width, frog->height);
-            DrawFrogImage(painter, frog, place.x, place.y);
-            ForgetLastLine(painter.last);
-        }
-        DrawFigures(X11DrawingContext(painter), figures[k]);
-        FinishTick(figures[k]);
-    }
+    X11Tick tick = {painter, pictures, frog};
+    TickPictures(pictures.figures.data(), static_cast<int32_t>(pictures.figures.size()),
+                 {X11DrawingContext(painter), &tick, StartPicture, DrawFrog});
     CopyChangedAreas(painter, pictures.surfaces);
     XFlush(painter.display);
 }
+} // namespace
 
 LoopEnd RunTickLoop(X11Painter &painter, WindowPictures &pictures, XImage *frog,
                     int32_t tickLimit) {

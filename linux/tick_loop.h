@@ -12,11 +12,6 @@ struct LoopEnd {
     int signal; // the end signal that arrived, or 0
 };
 
-// One tick as the saver draws it, for each picture: set-up at the first tick, the frog
-// when it is due, every figure, then the clock's step; then the window receives what
-// changed.
-void RunTick(X11Painter &painter, WindowPictures &pictures, XImage *frog);
-
 // After tickLimit ticks (0: no limit) the pictures stay as they are; events and signals
 // are still handled.
 LoopEnd RunTickLoop(X11Painter &painter, WindowPictures &pictures, XImage *frog, int32_t tickLimit);

@@ -1,19 +1,9 @@
 // Reading a window id written in hex with "0x" or in decimal.
 #include "window_handle_text.h"
 
-#include <cstdint>
+#include "settings.h"
 
-static int DigitValue(char c, int base) {
-    int value = 99;
-    if (c >= '0' && c <= '9') {
-        value = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-        value = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-        value = c - 'A' + 10;
-    }
-    return value < base ? value : -1;
-}
+#include <cstdint>
 
 bool ParseWindowHandle(const char *text, unsigned long &window) {
     if (text == nullptr) {

@@ -7,28 +7,24 @@
 #include "picture_areas.h"
 
 namespace {
-std::vector<PixelArea> Places(X11Painter &painter) {
+// The picture areas of the window as it is now: one per monitor on the bare root.
+int32_t WindowPictureAreas(X11Painter &painter, ClientRect *areas) {
     const TargetWindow &target = *painter.target;
     std::vector<ClientRect> monitors;
     if (target.bareRoot) {
-        for (const PixelArea &m : QueryMonitors(painter.display, target.window)) {
-            monitors.push_back({m.left, m.top, m.right, m.bottom});
-        }
+        monitors = QueryMonitors(painter.display, target.window);
     }
-    ClientRect areas[MAX_PICTURES];
-    const int32_t count = PictureAreas(monitors.data(), static_cast<int32_t>(monitors.size()), 0, 0,
-                                       target.width, target.height, areas);
-    std::vector<PixelArea> places;
-    for (int32_t n = 0; n < count; ++n) {
-        places.push_back({areas[n].left, areas[n].top, areas[n].right, areas[n].bottom});
-    }
-    return places;
+    return PictureAreas(monitors.data(), static_cast<int32_t>(monitors.size()), 0, 0, target.width,
+                        target.height, areas);
 }
 } // namespace
 
 void LayOutPictures(X11Painter &painter, WindowPictures &pictures) {
     FreePictures(painter, pictures);
-    for (const PixelArea &place : Places(painter)) {
+    ClientRect areas[MAX_PICTURES];
+    const int32_t count = WindowPictureAreas(painter, areas);
+    for (int32_t n = 0; n < count; ++n) {
+        const ClientRect &place = areas[n];
         // Each picture's record has its own client rectangle, at (0, 0) like a window's.
         pictures.figures.push_back(
             FreshFigures({0, 0, place.right - place.left, place.bottom - place.top}));

@@ -52,8 +52,8 @@ void DrawLines(void *target, const LineSegment *lines, int32_t count) {
     if (p.selected == nullptr || surface == nullptr || surface->pixmap == None) {
         return;
     }
-    const PixelArea bounds = SurfaceBounds(*surface);
-    PixelArea drawn = {0, 0, 0, 0};
+    const ClientRect bounds = SurfaceBounds(*surface);
+    ClientRect drawn = {0, 0, 0, 0};
     p.segments.clear();
     for (int32_t n = 0; n < count; ++n) {
         ShortSegment cut;
@@ -61,7 +61,7 @@ void DrawLines(void *target, const LineSegment *lines, int32_t count) {
             !ClipSegment(lines[n], bounds.right, bounds.bottom, cut)) {
             continue;
         }
-        const PixelArea lit = SegmentArea(cut, p.reach);
+        const ClientRect lit = SegmentArea(cut, p.reach);
         drawn = p.segments.empty() ? lit : BoundingArea(drawn, lit);
         p.segments.push_back({cut.x1, cut.y1, cut.x2, cut.y2});
     }
@@ -116,7 +116,7 @@ void PaintOn(X11Painter &painter, PictureSurface &surface) {
     ForgetLastLine(painter.last);
 }
 
-PixelArea SurfaceBounds(const PictureSurface &surface) {
+ClientRect SurfaceBounds(const PictureSurface &surface) {
     return {0, 0, surface.place.right - surface.place.left,
             surface.place.bottom - surface.place.top};
 }

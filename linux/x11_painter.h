@@ -3,7 +3,7 @@
 #pragma once
 
 #include "drawing_context.h"
-#include "pixel_area.h"
+#include "changed_areas.h"
 #include "repeated_line.h"
 #include "target_window.h"
 
@@ -16,7 +16,7 @@
 // itself, which also repairs what an Expose uncovers), and what of it was drawn since
 // the window last received it.
 struct PictureSurface {
-    PixelArea place;      // in window coordinates
+    ClientRect place;     // in window coordinates
     Pixmap pixmap;        // None until made
     ChangedAreas changed; // in the picture's own coordinates
 };
@@ -41,7 +41,7 @@ void ClosePainter(X11Painter &painter);
 void PaintOn(X11Painter &painter, PictureSurface &surface);
 
 // The picture's size as a rectangle at (0, 0).
-PixelArea SurfaceBounds(const PictureSurface &surface);
+ClientRect SurfaceBounds(const PictureSurface &surface);
 
 // The window's pixel value for a colour reference 0x00BBGGRR, allocated once per colour
 // in the window's colormap (black when the colormap is full).

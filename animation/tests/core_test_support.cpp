@@ -11,6 +11,10 @@ void StartFresh(int32_t width, int32_t height, int32_t count, int32_t showFrog, 
     UseFixedSeed(12345);
 }
 
+void RecordTick(DrawingRecorder &recorder) {
+    TickPictures(&figureState, 1, {RecordingContext(recorder), nullptr, nullptr, nullptr});
+}
+
 std::vector<int32_t> BandEdges() {
     std::vector<int32_t> edges;
     const int32_t count = FigureCount();

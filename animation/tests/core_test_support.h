@@ -5,6 +5,7 @@
 #include "drawing_recorder.h"
 #include "figures.h"
 #include "settings.h"
+#include "tick.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,6 +16,10 @@ extern FigureState figureState;
 // Defaults, then the given count and switches; the figures not yet set up, with the
 // client rectangle (0, 0, width, height).
 void StartFresh(int32_t width, int32_t height, int32_t count, int32_t showFrog, int32_t view3D);
+
+// One tick of the test's figures as the saver runs it, drawn into the recorder; the frog's
+// turn draws nothing.
+void RecordTick(DrawingRecorder &recorder);
 
 // The band edges after the set-up: innerRadius[0 .. count-1] followed by outerRadius[count-1].
 std::vector<int32_t> BandEdges();

@@ -51,11 +51,4 @@ TEST(PictureAreas, WithoutSeveralMonitorsTheWholeClientArea) {
     EXPECT_EQ(Areas({{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}}, INT32_MAX, INT32_MIN, 640, 480),
               whole);
 }
-
-TEST(PictureAreas, ShiftedCoordinatesStayFarInsteadOfWrapping) {
-    EXPECT_EQ(ShiftedCoordinate(100, 800), 900);
-    EXPECT_EQ(ShiftedCoordinate(-5, -800), -805);
-    EXPECT_EQ(ShiftedCoordinate(INT32_MAX, 800), INT32_MAX);
-    EXPECT_EQ(ShiftedCoordinate(INT32_MIN + 3, -800), INT32_MIN);
-}
 } // namespace

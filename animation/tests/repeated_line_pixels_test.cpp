@@ -30,11 +30,7 @@ std::vector<std::vector<DrawCall>> RecordTicks(int32_t count, int32_t loops, int
     std::vector<std::vector<DrawCall>> ticks;
     DrawingRecorder recorder;
     for (int32_t n = 0; n < TICKS; ++n) {
-        if (figureState.firstTick == 1) {
-            SetUpFigures(figureState);
-        }
-        DrawFigures(RecordingContext(recorder), figureState);
-        FinishTick(figureState);
+        RecordTick(recorder);
         ticks.push_back(recorder.calls);
         recorder.calls.clear();
     }
@@ -191,4 +187,11 @@ TEST(RepeatedLinePixels, FlatTicksGiveTheSamePixels) {
     EXPECT_GT(share, 0.0);
 }
 
+// A line's ends moved to its area stay far instead of wrapping around.
+TEST(GdiContext, ShiftedCoordinatesStayFarInsteadOfWrapping) {
+    EXPECT_EQ(ShiftedCoordinate(100, 800), 900);
+    EXPECT_EQ(ShiftedCoordinate(-5, -800), -805);
+    EXPECT_EQ(ShiftedCoordinate(INT32_MAX, 800), INT32_MAX);
+    EXPECT_EQ(ShiftedCoordinate(INT32_MIN + 3, -800), INT32_MIN);
+}
 } // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -95,12 +96,10 @@ TEST(DrawFigures, PreviewWithFrogDrawsNoSegment) {
         for (int32_t showFrog : {1, 0}) {
             StartFresh(152, 112, 10, showFrog, view3D);
             saverSettings.loopsPerMinute = 10;
-            SetUpFigures(figureState);
             DrawingRecorder recorder;
             size_t lines = 0;
             for (int tick = 0; tick < 300; ++tick) { // a whole period at 10 loops
-                DrawFigures(RecordingContext(recorder), figureState);
-                FinishTick(figureState);
+                RecordTick(recorder);
                 lines += CallsOf(recorder, CALL_LINE).size();
                 recorder.calls.clear();
             }
@@ -114,3 +113,40 @@ TEST(DrawFigures, PreviewWithFrogDrawsNoSegment) {
 }
 
 } // namespace
+
+// What the shell saw of a tick: per call {1 start or 2 frog, picture, drawing calls made
+// before it, frog due}.
+struct ShellLog {
+    DrawingRecorder recorder;
+    std::vector<std::vector<size_t>> events;
+};
+
+void Note(void *target, size_t call, int32_t n, const FigureState &picture) {
+    ShellLog &log = *static_cast<ShellLog *>(target);
+    log.events.push_back({call, static_cast<size_t>(n), log.recorder.calls.size(),
+                          static_cast<size_t>(FrogDueThisTick(picture))});
+}
+
+// Two pictures: set up together before the first one starts (the frog is due at once), each
+// in turn given its frog's turn before its figures and drawn before the next one starts; no
+// second set-up (the clocks step on).
+TEST(TickPictures, EachPictureInTurnAfterOneSetUp) {
+    StartFresh(0, 0, 3, 1, 0);
+    FigureState pictures[2] = {FreshFigures({0, 0, 400, 300}), FreshFigures({400, 0, 900, 300})};
+    ShellLog log;
+    const PictureShell shell = {
+        RecordingContext(log.recorder), &log,
+        [](void *target, int32_t n, const FigureState &picture) { Note(target, 1, n, picture); },
+        [](void *target, int32_t n, const FigureState &picture) { Note(target, 2, n, picture); }};
+    TickPictures(pictures, 2, shell);
+    ASSERT_EQ(log.events.size(), 4u);
+    const size_t first = log.events[2][2];
+    EXPECT_GT(first, 0u);
+    EXPECT_EQ(log.events, (std::vector<std::vector<size_t>>{
+                              {1, 0, 0, 1}, {2, 0, 0, 1}, {1, 1, first, 1}, {2, 1, first, 1}}));
+    log.events.clear();
+    TickPictures(pictures, 2, shell);
+    EXPECT_EQ(log.events[3], (std::vector<size_t>{2, 1, log.events[2][2], 0}));
+    EXPECT_EQ(pictures[0].clock, 0.04 + 0.04 + 0.04);
+    EXPECT_EQ(pictures[1].clock, 0.04 + 0.04 + 0.04);
+}

@@ -1,6 +1,11 @@
 #include "gdi_context.h"
 
-#include "picture_areas.h"
+#include <algorithm>
+
+int32_t ShiftedCoordinate(int32_t value, int32_t offset) {
+    const int64_t shifted = std::max<int64_t>(static_cast<int64_t>(value) + offset, INT32_MIN);
+    return static_cast<int32_t>(std::min<int64_t>(shifted, INT32_MAX));
+}
 
 namespace {
 GdiTarget &Target(void *target) {

@@ -16,5 +16,9 @@ struct GdiTarget {
     int32_t originX, originY;
 };
 
+// value + offset, clamped to the 32-bit range: a line's end moved to its place on the device
+// context, where a clamped far end must stay far instead of wrapping around.
+int32_t ShiftedCoordinate(int32_t value, int32_t offset);
+
 // The context draws on target, which must outlive it.
 DrawingContext GdiDrawingContext(GdiTarget &target);

@@ -1,7 +1,7 @@
 #include "monitor_areas.h"
 
 #include "picture_areas.h"
-#include "user32_function.h"
+#include "win32/user32_function.h"
 
 namespace {
 typedef BOOL(WINAPI *EnumDisplayMonitorsProc)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);

@@ -23,7 +23,7 @@ int32_t pictureCount = 1;
 HBITMAP frogBitmap = nullptr;
 
 // Fresh pictures for the window's areas as they are now; the next tick sets them up.
-void PlacePictures(HWND window) {
+void LayOutPictures(HWND window) {
     ClientRect areas[MAX_PICTURES];
     pictureCount = SaverPictureAreas(window, !saverState.previewMode, areas);
     for (int32_t n = 0; n < pictureCount; ++n)
@@ -34,7 +34,7 @@ void OnCreate(HWND window) {
     LoadSettings();
     frogBitmap = LoadBitmapA(saverState.instance, "IDB_FROG");
     SetTimer(window, TICK_TIMER, TICK_PERIOD_MS, nullptr);
-    PlacePictures(window);
+    LayOutPictures(window);
 }
 
 // The last figure's erasing pen is still selected in the window's own context: put the
@@ -56,7 +56,7 @@ void OnDestroy(HWND window) {
 void OnDisplayChange(HWND window) {
     if (saverState.previewMode)
         return;
-    PlacePictures(window);
+    LayOutPictures(window);
     RECT client = {};
     GetClientRect(window, &client);
     HDC context = GetDC(window);
@@ -64,9 +64,23 @@ void OnDisplayChange(HWND window) {
     ReleaseDC(window, context);
 }
 
+// The target is the window's context. Several pictures are each clipped to their own area,
+// so that no line reaches a neighbour; a single picture is drawn unclipped. A picture draws
+// with its area's top-left corner as its origin.
+void StartPicture(void *target, int32_t, const FigureState &picture) {
+    GdiTarget &gdi = *static_cast<GdiTarget *>(target);
+    const ClientRect &area = picture.clientRect;
+    if (pictureCount > 1) {
+        SelectClipRgn(gdi.dc, nullptr);
+        IntersectClipRect(gdi.dc, area.left, area.top, area.right, area.bottom);
+    }
+    gdi = {gdi.dc, {}, area.left, area.top};
+}
+
 // Copies the frog picture into the picture's area when this tick shows it. A picture that
 // failed to load is skipped.
-void DrawFrog(HDC context, const FigureState &picture) {
+void DrawFrog(void *target, int32_t, const FigureState &picture) {
+    const HDC context = static_cast<GdiTarget *>(target)->dc;
     BITMAP bitmap;
     if (frogBitmap == nullptr || !GetObjectA(frogBitmap, sizeof bitmap, &bitmap))
         return;
@@ -81,31 +95,14 @@ void DrawFrog(HDC context, const FigureState &picture) {
     DeleteDC(memory);
 }
 
-// One tick of one picture, drawn with its area's top-left corner as its origin.
-void DrawPicture(HDC context, FigureState &picture) {
-    DrawFrog(context, picture);
-    GdiTarget target = {context, {}, picture.clientRect.left, picture.clientRect.top};
-    DrawFigures(GdiDrawingContext(target), picture);
-    FinishTick(picture);
-}
-
-// Several pictures are each clipped to their own area, so that no line reaches a neighbour;
-// the window's own context keeps no clip between ticks. A single picture is drawn unclipped.
+// The window's own context keeps no clip between ticks.
 void OnTick(HWND window) {
-    if (pictures[0].firstTick == 1)
-        SetUpPictures(pictures, pictureCount);
-    HDC context = GetDC(window);
-    for (int32_t n = 0; n < pictureCount; ++n) {
-        const ClientRect &area = pictures[n].clientRect;
-        if (pictureCount > 1) {
-            SelectClipRgn(context, nullptr);
-            IntersectClipRect(context, area.left, area.top, area.right, area.bottom);
-        }
-        DrawPicture(context, pictures[n]);
-    }
+    GdiTarget target = {GetDC(window), {}, 0, 0};
+    TickPictures(pictures, pictureCount,
+                 {GdiDrawingContext(target), &target, StartPicture, DrawFrog});
     if (pictureCount > 1)
-        SelectClipRgn(context, nullptr);
-    ReleaseDC(window, context);
+        SelectClipRgn(target.dc, nullptr);
+    ReleaseDC(window, target.dc);
 }
 } // namespace
 

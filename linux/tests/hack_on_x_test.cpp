@@ -247,8 +247,23 @@ DrawingContext StraightContext(StraightDrawing &drawing) {
             [](void *, PenHandle) {}, lines};
 }
 
+// The pictures' drawings, and the one being drawn, which the context draws on.
+struct StraightTick {
+    std::vector<StraightDrawing> &drawings;
+    StraightDrawing current;
+};
+
+void StartStraight(void *target, int32_t n, const FigureState &) {
+    StraightTick &tick = *static_cast<StraightTick *>(target);
+    tick.current = tick.drawings[n];
+}
+
 // The frog's 0x00RRGGBB pixels are already a ZPixmap image of a 24-bit TrueColor server.
-void PutFrog(StraightDrawing &d, const FigureState &figures) {
+void PutFrog(void *target, int32_t, const FigureState &figures) {
+    if (!FrogDueThisTick(figures)) {
+        return;
+    }
+    const StraightDrawing &d = static_cast<StraightTick *>(target)->current;
     const RgbImage &frog = Frog();
     XImage *image =
         XCreateImage(d.display, DefaultVisual(d.display, DefaultScreen(d.display)), 24, ZPixmap, 0,
@@ -293,15 +308,10 @@ std::vector<Picture> DrawnStraight(Display *display, const std::vector<XRectangl
         XFillRectangle(display, pixmap, gc, 0, 0, size.width, size.height);
         drawings.push_back({display, pixmap, size.width, size.height, gc});
     }
-    SetUpPictures(figures.data(), static_cast<int32_t>(figures.size()));
+    StraightTick straight = {drawings, drawings[0]};
     for (int tick = 0; tick < TICKS; ++tick) {
-        for (size_t k = 0; k < figures.size(); ++k) {
-            if (FrogDueThisTick(figures[k])) {
-                PutFrog(drawings[k], figures[k]);
-            }
-            DrawFigures(StraightContext(drawings[k]), figures[k]);
-            FinishTick(figures[k]);
-        }
+        TickPictures(figures.data(), static_cast<int32_t>(figures.size()),
+                     {StraightContext(straight.current), &straight, StartStraight, PutFrog});
     }
     std::vector<Picture> pictures;
     for (StraightDrawing &d : drawings) {

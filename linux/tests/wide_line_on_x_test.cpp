@@ -102,9 +102,9 @@ TEST(WideLineOnX, EveryPixelAsTheServerDrawsIt) {
         const std::vector<uint32_t> want = ServerPixels(x);
         PixelBuffer buffer;
         ResetPixelBuffer(buffer, W, H, OpaquePixel(0));
-        const PixelRect lit = DrawWideLine(buffer, line.x1, line.y1, line.x2, line.y2, LIT);
+        const ClientRect lit = DrawWideLine(buffer, line.x1, line.y1, line.x2, line.y2, LIT);
         int differing = 0;
-        PixelRect box = {W, H, 0, 0};
+        ClientRect box = {W, H, 0, 0};
         for (int y = 0; y < H; ++y) {
             for (int k = 0; k < W; ++k) {
                 differing += buffer.pixels[y * W + k] != want[y * W + k];
@@ -146,7 +146,7 @@ TEST(WideLineOnX, PicturesCutAtTheEdgesAsXPutImageCutsThem) {
         XPutImage(x.display, x.pixmap, x.eraser, image, 0, 0, corner[0], corner[1], w, h);
         PixelBuffer buffer;
         ResetPixelBuffer(buffer, W, H, OpaquePixel(0));
-        const PixelRect put = PutPicture(buffer, picture.data(), w, h, corner[0], corner[1]);
+        const ClientRect put = PutPicture(buffer, picture.data(), w, h, corner[0], corner[1]);
         EXPECT_EQ(buffer.pixels, ServerPixels(x)) << corner[0] << "," << corner[1];
         const int64_t area = static_cast<int64_t>(std::max(0, put.right - put.left)) *
                              std::max(0, put.bottom - put.top);

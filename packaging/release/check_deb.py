@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks a release Debian package of the Linux hack: its control fields (name, version,
 the architecture asked for, Depends naming the target's libraries the hack links), the
-files it installs, the hack a 64-bit ELF program for that architecture, and the .sha256
-file beside it.
+files it installs, the hack a 64-bit ELF program for that architecture that the theme
+entry names, and the .sha256 file beside it.
 
 Usage: check_deb.py PACKAGE.deb ARCHITECTURE VERSION
 """
@@ -15,9 +15,10 @@ import tempfile
 from check_package import checksum_problems, report
 
 HACK = "usr/libexec/xscreensaver/sinuet"
+ENTRY = "usr/share/applications/screensavers/sinuet.desktop"
 EXPECTED_FILES = sorted([
     HACK,
-    "usr/share/applications/screensavers/sinuet.desktop",
+    ENTRY,
     "usr/share/man/man6/sinuet.6",
     "usr/share/xscreensaver/config/sinuet.xml",
 ])
@@ -75,6 +76,10 @@ def content_problems(package, architecture):
         if (elf_class, machine) != (2, ELF_MACHINES[architecture]):
             return [f"{HACK} is ELF class {elf_class} machine {machine}, "
                     f"not a 64-bit {architecture} program"]
+        with open(os.path.join(tree, ENTRY)) as entry:
+            lines = entry.read().splitlines()
+        if not {f"TryExec=/{HACK}", f"Exec=/{HACK} --root"} <= set(lines):
+            return [f"{ENTRY} does not name /{HACK} in TryExec and Exec"]
     return []
 
 
@@ -85,7 +90,7 @@ def main():
     problems = (control_problems(package, architecture, version) +
                 content_problems(package, architecture) + checksum_problems(package))
     report(package, problems, f"{architecture} control fields, the four files, an "
-           f"{architecture} hack and the checksum are right")
+           f"{architecture} hack named by the theme entry and the checksum are right")
 
 
 if __name__ == "__main__":

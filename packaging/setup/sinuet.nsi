@@ -107,6 +107,136 @@ an administrator may change. Run this program again as an administrator." /SD ID
     IntOp $R0 $R0 + $R2
 !macroend
 
+; Windows' restart queue, PendingFileRenameOperations (REG_MULTI_SZ under the Session
+; Manager key), holds pairs of NT paths (\??\C:\...): a source, then its target, which is
+; empty for a deletion and starts with ! for a replacement. Windows carries them out in order
+; when it starts. A run that leaves actions there for a saver that is in use and a later run
+; that finds the saver free would otherwise both take effect, the earlier one last: a
+; restart would delete a saver installed again, or bring back one that was uninstalled.
+!define SESSION_MANAGER "SYSTEM\CurrentControlSet\Control\Session Manager"
+!define RESTART_QUEUE "PendingFileRenameOperations"
+; HKEY_LOCAL_MACHINE as a handle: (HKEY)(LONG)0x80000002, sign-extended in a 64-bit program.
+!define HKLM_HANDLE -2147483646
+
+; Strips the ! of a replacement and the \??\ of an NT path.
+!macro DosPathOf var
+    StrCpy $0 ${var} 1
+    ${If} $0 == "!"
+        StrCpy ${var} ${var} "" 1
+    ${EndIf}
+    StrCpy $0 ${var} 4
+    ${If} $0 == "\??\"
+        StrCpy ${var} ${var} "" 4
+    ${EndIf}
+!macroend
+
+!macro RestartQueueFunctions un
+; $0 = 1 when $R3 names the saver, the uninstaller or the program folder.
+Function ${un}IsSinuetPath
+    StrCpy $0 0
+    ${If} $R3 == "${SAVER}"
+    ${OrIf} $R3 == "$INSTDIR\uninstall.exe"
+    ${OrIf} $R3 == "$INSTDIR"
+        StrCpy $0 1
+    ${EndIf}
+FunctionEnd
+
+; Removes from the restart queue every action whose source or target is one of Sinuet's
+; files and deletes the waiting file of a dropped replacement; $R8 = how many were dropped.
+; Call it with file-system redirection off. Uses $0-$9 and $R0-$R4.
+Function ${un}DropRestartActions
+    StrCpy $R8 0
+    StrCpy $0 3 ; KEY_QUERY_VALUE | KEY_SET_VALUE
+    ${If} ${RunningX64}
+        IntOp $0 $0 | 0x100 ; KEY_WOW64_64KEY
+    ${EndIf}
+    System::Call 'advapi32::RegOpenKeyExW(p ${HKLM_HANDLE}, w "${SESSION_MANAGER}", i 0, \
+        i r0, *p .r1) i .r0'
+    ${If} $0 != 0
+        Return
+    ${EndIf}
+    System::Call 'advapi32::RegQueryValueExW(p r1, w "${RESTART_QUEUE}", p 0, *i .r2, p 0, \
+        *i .r3) i .r0'
+    ${If} $0 == 0
+    ${AndIf} $2 == 7 ; REG_MULTI_SZ
+        ; Four spare bytes, zero, end the list even where the stored value does not.
+        IntOp $0 $3 + 4
+        System::Alloc $0
+        Pop $4 ; the queue as stored
+        System::Alloc $0
+        Pop $5 ; the queue without the dropped pairs
+        System::Call 'advapi32::RegQueryValueExW(p r1, w "${RESTART_QUEUE}", p 0, p 0, \
+            p r4, *i r3r3) i .r0'
+        ${If} $0 != 0
+            StrCpy $3 0
+        ${EndIf}
+        StrCpy $6 0 ; bytes read
+        StrCpy $7 0 ; bytes kept
+        ${Do}
+            ${IfThen} $6 >= $3 ${|} ${ExitDo} ${|}
+            IntPtrOp $R0 $4 + $6
+            System::Call 'kernel32::lstrlenW(p R0) i .r8'
+            ${IfThen} $8 == 0 ${|} ${ExitDo} ${|} ; the empty string that ends the list
+            System::Call 'kernel32::lstrcpynW(w .R1, p R0, i ${NSIS_MAX_STRLEN})'
+            IntOp $8 $8 + 1
+            IntOp $8 $8 * 2
+            IntPtrOp $R0 $R0 + $8
+            System::Call 'kernel32::lstrlenW(p R0) i .r2'
+            System::Call 'kernel32::lstrcpynW(w .R2, p R0, i ${NSIS_MAX_STRLEN})'
+            IntOp $2 $2 + 1
+            IntOp $2 $2 * 2
+            IntOp $8 $8 + $2 ; bytes of the pair
+            !insertmacro DosPathOf $R1
+            !insertmacro DosPathOf $R2
+            StrCpy $R3 $R1
+            Call ${un}IsSinuetPath
+            StrCpy $R4 $0
+            StrCpy $R3 $R2
+            Call ${un}IsSinuetPath
+            ${If} $0 == 1
+            ${AndIf} $R4 == 0
+                Delete $R1 ; a new saver waiting for its place
+            ${EndIf}
+            IntOp $R4 $R4 | $0
+            ${If} $R4 == 1
+                IntOp $R8 $R8 + 1
+            ${Else}
+                IntPtrOp $R0 $4 + $6
+                IntPtrOp $2 $5 + $7
+                System::Call 'kernel32::RtlMoveMemory(p r2, p R0, p r8)'
+                IntOp $7 $7 + $8
+            ${EndIf}
+            IntOp $6 $6 + $8
+        ${Loop}
+        ${If} $R8 > 0
+        ${AndIf} $7 == 0
+            System::Call 'advapi32::RegDeleteValueW(p r1, w "${RESTART_QUEUE}")'
+        ${ElseIf} $R8 > 0
+            IntPtrOp $2 $5 + $7
+            System::Call '*$2(&i2 0)' ; the empty string that ends the list
+            IntOp $7 $7 + 2
+            System::Call 'advapi32::RegSetValueExW(p r1, w "${RESTART_QUEUE}", i 0, i 7, \
+                p r5, i r7)'
+        ${EndIf}
+        System::Free $4
+        System::Free $5
+    ${EndIf}
+    System::Call 'advapi32::RegCloseKey(p r1)'
+FunctionEnd
+!macroend
+!insertmacro RestartQueueFunctions ""
+!insertmacro RestartQueueFunctions "un."
+
+; Whatever an earlier run left for the next restart on Sinuet's files goes first, so that
+; a restart keeps what this run does.
+!macro ForgetEarlierRestartActions un
+    Call ${un}DropRestartActions
+    ${If} $R8 > 0
+        DetailPrint "Dropped $R8 action(s) on Sinuet's files that an earlier setup or \
+uninstall left for the next restart, so that the restart keeps what this one does."
+    ${EndIf}
+!macroend
+
 Function .onInit
     !insertmacro RequireAdministrator
     ${If} ${RunningX64}
@@ -161,6 +291,7 @@ FunctionEnd
 
 Section "Sinuet"
     !insertmacro NativeFolders
+    !insertmacro ForgetEarlierRestartActions ""
     SetOutPath $INSTDIR
     File "/oname=LICENSE.txt" "${LICENSE_FILE}"
     ClearErrors
@@ -217,6 +348,7 @@ FunctionEnd
 
 Section "Uninstall"
     !insertmacro NativeFolders
+    !insertmacro ForgetEarlierRestartActions "un."
     Call un.ForgetScreenSaverSetting
     Delete /REBOOTOK "${SAVER}"
     ${If} ${RebootFlag}

@@ -23,6 +23,14 @@ static void JumpClock(double clock) {
     FinishTick(figureState);
 }
 
+// The frog's corner never lies right of or below the centre.
+static void CheckFrog(void *, int32_t, const FigureState &picture) {
+    if (FrogDueThisTick(picture)) {
+        const FrogPlacement place = PlaceFrog(picture, 188, 149);
+        FUZZ_CHECK(place.x <= picture.width / 2 && place.y <= picture.height / 2);
+    }
+}
+
 // Input layout, little-endian: width (2 bytes), height (2), count (1, modulo 51),
 // loopsPerMinute (1, modulo 11), switches (1: bit 0 frog, 1 fade, 2 tilted, 3 a second tick,
 // 4 clock jump), colour (4), seed (4), clock after the set-up (4, in 1/2^20 s, modulo 3600 s).
@@ -55,12 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                 JumpClock(clock);
             }
         }
-        if (FrogDueThisTick(figureState)) {
-            const FrogPlacement place = PlaceFrog(figureState, 188, 149);
-            FUZZ_CHECK(place.x <= width / 2 && place.y <= height / 2);
-        }
-        DrawFigures(context, figureState);
-        FinishTick(figureState);
+        TickPictures(&figureState, 1, {context, nullptr, nullptr, CheckFrog});
         FUZZ_CHECK(figureState.clock >= 0.0 && figureState.clock < 3600.0);
         FUZZ_CHECK(PenFaults(counts) == 0);
         // After a tick only the last erasing pen is alive, and it is selected.

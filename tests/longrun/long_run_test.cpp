@@ -37,22 +37,30 @@ void StartSaver(int32_t width, int32_t height, int32_t count, int32_t view3D) {
     UseFixedSeed(20260101);
 }
 
-// One timer tick as the saver procedure runs it, the picture copy reduced to its turn.
-void Tick(const DrawingContext &context, int32_t tick, RunRecord &record) {
-    if (figureState.firstTick == 1) {
-        SetUpFigures(figureState);
-    }
-    if (FrogDueThisTick(figureState) && record.frogCount < 4) {
-        record.frogTicks[record.frogCount++] = tick;
+// What a tick watches: the frog's turn and the clock the figures draw at.
+struct Watch {
+    int32_t tick;
+    RunRecord &record;
+};
+
+void WatchFrogAndClock(void *target, int32_t, const FigureState &picture) {
+    Watch &watch = *static_cast<Watch *>(target);
+    RunRecord &record = watch.record;
+    if (FrogDueThisTick(picture) && record.frogCount < 4) {
+        record.frogTicks[record.frogCount++] = watch.tick;
     }
     const int32_t watched[4] = {1, 90000, 90001, 90002};
     for (int k = 0; k < 4; ++k) {
-        if (tick == watched[k]) {
-            record.clockAt[k] = figureState.clock;
+        if (watch.tick == watched[k]) {
+            record.clockAt[k] = picture.clock;
         }
     }
-    DrawFigures(context, figureState);
-    FinishTick(figureState);
+}
+
+// One timer tick as the saver procedure runs it, the picture copy reduced to its turn.
+void Tick(const DrawingContext &context, int32_t tick, RunRecord &record) {
+    Watch watch = {tick, record};
+    TickPictures(&figureState, 1, {context, &watch, nullptr, WatchFrogAndClock});
 }
 
 size_t HeapInUse() {

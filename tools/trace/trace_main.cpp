@@ -46,7 +46,16 @@ static void PrintSetUp() {
     }
 }
 
-// One timer tick, in the saver's order.
+static void RecordFrog(void *recorder, int32_t, const FigureState &picture) {
+    if (FrogDueThisTick(picture)) {
+        const FrogPlacement place = PlaceFrog(picture, FROG_WIDTH, FROG_HEIGHT);
+        RecordBlit(*static_cast<DrawingRecorder *>(recorder), place.x, place.y, FROG_WIDTH,
+                   FROG_HEIGHT);
+    }
+}
+
+// One timer tick as the saver runs it; the set-up is printed, and its phases replaced first
+// when they are given.
 static void RunTick(int32_t n, const TraceOptions &options, DrawingRecorder &recorder) {
     if (figureState.firstTick == 1) {
         SetUpFigures(figureState);
@@ -54,12 +63,7 @@ static void RunTick(int32_t n, const TraceOptions &options, DrawingRecorder &rec
         PrintSetUp();
     }
     std::printf("tick %ld %.17g\n", static_cast<long>(n), figureState.clock);
-    if (FrogDueThisTick(figureState)) {
-        const FrogPlacement place = PlaceFrog(figureState, FROG_WIDTH, FROG_HEIGHT);
-        RecordBlit(recorder, place.x, place.y, FROG_WIDTH, FROG_HEIGHT);
-    }
-    DrawFigures(RecordingContext(recorder), figureState);
-    FinishTick(figureState);
+    TickPictures(&figureState, 1, {RecordingContext(recorder), &recorder, nullptr, RecordFrog});
     for (const DrawCall &call : recorder.calls) {
         PrintDrawCall(stdout, call);
     }

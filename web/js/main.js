@@ -56,18 +56,7 @@ function frame(now) {
             canvas.dataset.ticks = String(ticks);
         }
     }
-    if (ticks !== tickLimit) {
-        requestFrame();
-    }
-}
-
-// The next animation frame, asked for when the next tick falls due: a page that asks for
-// every frame costs the browser a frame 60 times a second even when it draws nothing.
-function requestFrame() {
-    const wait = schedule.deadline === null ? 0 : schedule.deadline - performance.now();
-    if (wait > 0) {
-        setTimeout(() => requestAnimationFrame(frame), wait);
-    } else {
+    if (ticks !== tickLimit) { // after ticks=N the picture stays, and no frame is asked for
         requestAnimationFrame(frame);
     }
 }
@@ -128,4 +117,4 @@ document.getElementById('hide-panel').addEventListener('click', () => setPanelSh
 document.getElementById('show-panel').addEventListener('click', () => setPanelShown(true));
 showPanel(query.get('panel') !== '0');
 bindSaverMode(document.getElementById('fullscreen'));
-requestFrame();
+requestAnimationFrame(frame);

@@ -5,7 +5,6 @@
 #include "drawing_recorder.h"
 #include "figures.h"
 #include "frog_bmp_data.h"
-#include "hack_options.h"
 #include "settings.h"
 #include "tick.h"
 #include "web_painter.h"
@@ -56,12 +55,12 @@ int32_t Flag(int32_t value) {
 }
 
 // The frog's corner when this tick copies it, in the draw list or the record.
-void DrawFrog() {
+void DrawFrog(void *, int32_t, const FigureState &picture) {
     const FrogPicture &frog = Frog();
-    if (frog.width == 0 || !FrogDueThisTick(figures)) {
+    if (frog.width == 0 || !FrogDueThisTick(picture)) {
         return;
     }
-    const FrogPlacement place = PlaceFrog(figures, frog.width, frog.height);
+    const FrogPlacement place = PlaceFrog(picture, frog.width, frog.height);
     if (recording) {
         RecordBlit(recorder, place.x, place.y, frog.width, frog.height);
     } else {
@@ -93,16 +92,12 @@ EMSCRIPTEN_KEEPALIVE void sinuet_restart(int32_t width, int32_t height) {
     ResizeWebPainter(painter, width, height);
 }
 
-// One tick as the saver draws it: set-up at the first tick, the frog when it is due, every
-// figure, then the clock's step. Returns the draw list's length in words.
+// One tick as the saver draws it. Returns the draw list's length in words.
 EMSCRIPTEN_KEEPALIVE int32_t sinuet_tick() {
     StartDrawList(painter);
-    if (figures.firstTick == 1) {
-        SetUpFigures(figures);
-    }
-    DrawFrog();
-    DrawFigures(recording ? RecordingContext(recorder) : WebDrawingContext(painter), figures);
-    FinishTick(figures);
+    const DrawingContext context =
+        recording ? RecordingContext(recorder) : WebDrawingContext(painter);
+    TickPictures(&figures, 1, {context, nullptr, nullptr, DrawFrog});
     return static_cast<int32_t>(painter.list.size());
 }
 

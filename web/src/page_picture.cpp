@@ -9,11 +9,7 @@
 #include <cstddef>
 
 namespace {
-PixelArea AreaOf(const PixelRect &rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-PixelArea Bounds(const PagePicture &picture) {
+ClientRect Bounds(const PagePicture &picture) {
     return {0, 0, picture.buffer.width, picture.buffer.height};
 }
 
@@ -21,11 +17,11 @@ PixelArea Bounds(const PagePicture &picture) {
 size_t PaintRun(PagePicture &picture, const int32_t *words) {
     const uint32_t pixel = OpaquePixel(static_cast<uint32_t>(words[1]));
     const int32_t count = words[2];
-    PixelArea drawn = {0, 0, 0, 0};
+    ClientRect drawn = {0, 0, 0, 0};
     for (int32_t n = 0; n < count; ++n) {
         const int32_t *line = words + 3 + 4 * n;
-        const PixelArea lit =
-            AreaOf(DrawWideLine(picture.buffer, line[0], line[1], line[2], line[3], pixel));
+        const ClientRect lit =
+            DrawWideLine(picture.buffer, line[0], line[1], line[2], line[3], pixel);
         if (!IsEmptyArea(lit)) {
             drawn = IsEmptyArea(drawn) ? lit : BoundingArea(drawn, lit);
         }
@@ -46,10 +42,10 @@ void PaintDrawList(PagePicture &picture, const int32_t *list, size_t length) {
             k += PaintRun(picture, list + k);
         } else { // LIST_FROG
             if (picture.frogWidth > 0) {
-                const PixelRect put =
+                const ClientRect put =
                     PutPicture(picture.buffer, picture.frog.data(), picture.frogWidth,
                                picture.frogHeight, list[k + 1], list[k + 2]);
-                AddChangedArea(picture.changed, AreaOf(put), Bounds(picture));
+                AddChangedArea(picture.changed, put, Bounds(picture));
             }
             k += 3;
         }
@@ -60,7 +56,7 @@ int32_t TakeChangedRects(PagePicture &picture) {
     picture.rects.clear();
     picture.packed.clear();
     const PixelBuffer &buffer = picture.buffer;
-    for (const PixelArea &area : picture.changed.areas) {
+    for (const ClientRect &area : picture.changed.areas) {
         picture.rects.insert(picture.rects.end(),
                              {area.left, area.top, area.right - area.left, area.bottom - area.top});
         for (int32_t y = area.top; y < area.bottom; ++y) {

@@ -3,7 +3,7 @@
 // changed are handed to the script packed one after the other, for the canvas.
 #pragma once
 
-#include "pixel_area.h"
+#include "changed_areas.h"
 #include "pixel_buffer.h"
 
 #include <cstddef>

@@ -42,7 +42,7 @@ bool WithinBand(const FigureState &f, int32_t i, int x, int y) {
 
 Verdict JudgeMonitor(const Capture &screen, const Capture &frog) {
     FigureState f = FreshFigures({0, 0, screen.width, screen.height});
-    SetUpFurtherFigures(f);
+    SetUpFiguresWithoutSeeding(f);
     const FrogPlacement place = PlaceFrog(f, frog.width, frog.height);
     std::map<uint32_t, int32_t> figureOf;
     for (int32_t i = FigureCount() - 1; i >= 0; --i)

@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
 """The setup program's silent round trips under Wine, in the prefix WINEPREFIX names (made
-anew by run_setup_tests.sh): x86 in a 32-bit prefix, x64 in a 64-bit one. What each checks:
+anew by run_setup_tests.sh): x86 in a 32-bit prefix, x64 in a 64-bit one; "restart" runs
+install, upgrade and uninstall sequences with restarts in a 64-bit prefix, with 64-bit test
+builds of the same script (WINE64 names the 64-bit loader). What each checks:
 docs/setup-program.md.
 
-Usage: setup_test.py x86|x64 RELEASE_DIR VERSION [SAVER_ROUND_TRIP.exe]
+Usage: setup_test.py x86|x64|restart RELEASE_DIR VERSION [SAVER_ROUND_TRIP.exe]
 """
+import contextlib
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -21,7 +25,10 @@ DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 INSTALL_DIR = r"C:\Program Files\Sinuet"
 UNINSTALLER = INSTALL_DIR + r"\uninstall.exe"
 SAVER = r"C:\windows\system32\sinuet.scr"
+SESSION_MANAGER = r"HKLM\SYSTEM\CurrentControlSet\Control\Session Manager"
 EFFECT_LIMIT_S = 120  # the uninstaller copies itself to the temp folder and returns at once
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
+LOADER = ["wine"]
 
 failures = []
 
@@ -33,7 +40,7 @@ def expect(condition, what):
 
 
 def wine(*args):
-    return subprocess.run(["wine", *args], capture_output=True, text=True, timeout=300)
+    return subprocess.run([*LOADER, *args], capture_output=True, text=True, timeout=300)
 
 
 def unix_path(windows_path):
@@ -102,9 +109,9 @@ def check_install(setup, release, version, arch, pe, *options):
     return entry
 
 
-def uninstall_quietly(entry, *options):
+def uninstall_quietly(entry, *options, saver_running=False):
     """Runs the entry's quiet uninstall command and waits for its last effect, the program
-    folder gone; the saver and the entry must be gone then too."""
+    folder gone; the saver (unless it is running) and the entry must be gone then too."""
     command = re.fullmatch(r'"([^"]+)"(.*)', entry.get("QuietUninstallString", ""))
     expect(command is not None, "the quiet uninstall command is a quoted path")
     if command:
@@ -115,7 +122,8 @@ def uninstall_quietly(entry, *options):
             time.sleep(0.5)
         expect(not os.path.exists(unix_path(INSTALL_DIR)),
                "the quiet uninstall removes the program folder")
-    expect(read(SAVER) is None, "the quiet uninstall removes the saver")
+    if not saver_running:
+        expect(read(SAVER) is None, "the quiet uninstall removes the saver")
     expect(reg_query(UNINSTALL_KEY + r"\Sinuet", *options) is None,
            "the quiet uninstall removes the entry")
 
@@ -161,6 +169,98 @@ def test_x64(setup, release, version):
     expect(found == other, f"SCRNSAVE.EXE naming another saver stays (got {found!r})")
 
 
+# From nothing installed: a letter installs that test build (B and C are upgrades),
+# "uninstall" runs the quiet uninstall, "run" starts the installed saver and "stop" ends it.
+# After a restart the saver and the entry must be those of the build named, or gone (None).
+RESTART_SEQUENCES = [
+    ("A run uninstall stop A", "A"), ("A run uninstall A stop", "A"),
+    ("A run B stop uninstall", None), ("A run B uninstall stop", None),
+    ("A run B stop C", "C"), ("A run B C stop uninstall", None),
+]
+
+
+def build_test_setups(release, version, folder):
+    """The script built for 64-bit Windows: A with the x64 ZIP's saver, B and C newer
+    versions whose savers carry a marker after their end. {letter: (setup, version, saver)}"""
+    os.makedirs(folder, exist_ok=True)
+    with zipfile.ZipFile(os.path.join(release, f"sinuet-{version}-windows-x64.zip")) as z:
+        saver = z.read("sinuet.scr")
+    builds = {}
+    for n, letter in enumerate("ABC"):
+        payload, path = saver + b"\0test build " * n, os.path.join(folder, letter)
+        with open(path + ".scr", "wb") as out:
+            out.write(payload)
+        # ${RunningX64} is always true for amd64, so some branches go unused (warning 6012).
+        subprocess.run(["makensis", "-V2", "-WX", "-INPUTCHARSET", "UTF8",
+                        "-XTarget amd64-unicode", "-X!pragma warning disable 6012",
+                        f"-DVERSION={version}.{n}", "-DVERSION_NUMBERS=1.0.0.0",
+                        f"-DSAVER_X86={path}.scr", f"-DSAVER_X64={path}.scr",
+                        f"-DLICENSE_FILE={SOURCE}/LICENSE",
+                        f"-DICON={SOURCE}/resources/sinuet.ico", f"-DOUTFILE={path}.exe",
+                        f"{SOURCE}/packaging/setup/sinuet.nsi"], check=True)
+        builds[letter] = (path + ".exe", f"{version}.{n}", payload)
+    return builds
+
+
+def start_saver():
+    """The installed saver, once its process has mapped the file."""
+    saver = subprocess.Popen([*LOADER, SAVER, "/s"], stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 60
+    while saver.poll() is None and time.monotonic() < deadline:
+        with open(f"/proc/{saver.pid}/maps") as maps:
+            if unix_path(SAVER) in maps.read():
+                return saver
+        time.sleep(0.2)
+    expect(False, "the installed saver starts and maps its file")
+    return saver
+
+
+def reset_prefix():
+    """Nothing of Sinuet installed; queued for the restart only another program's rename."""
+    shutil.rmtree(unix_path(INSTALL_DIR), ignore_errors=True)
+    for name in leftovers() + ["sinuet.scr"]:
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(os.path.join(unix_path(r"C:\windows\system32"), name))
+    wine("reg", "delete", UNINSTALL_KEY + r"\Sinuet", "/f")
+    with contextlib.suppress(FileNotFoundError):
+        os.remove(unix_path(r"C:\other.new"))
+    open(unix_path(r"C:\other.tmp"), "wb").close()
+    wine("reg", "add", SESSION_MANAGER, "/v", "PendingFileRenameOperations", "/t", "REG_MULTI_SZ",
+         "/d", r"\??\C:\other.tmp\0\??\C:\other.new", "/f")
+
+
+def run_sequence(steps, builds):
+    saver = None
+    for step in steps.split():
+        if step == "run":
+            saver = start_saver()
+        elif step == "stop":
+            saver.kill()
+            saver.wait()
+            saver = None
+        elif step == "uninstall":
+            uninstall_quietly(reg_query(UNINSTALL_KEY + r"\Sinuet") or {},
+                              saver_running=saver is not None)
+        else:  # over a running saver: 3010, of which the loader passes on the low byte
+            code, wanted = wine(builds[step][0], "/S").returncode, 3010 % 256 if saver else 0
+            expect(code == wanted, f"{steps}: {step} exits with {wanted} (got {code})")
+
+
+def test_restarts(release, version):
+    builds = build_test_setups(release, version, os.environ["WINEPREFIX"] + "-builds")
+    for steps, last in RESTART_SEQUENCES:
+        reset_prefix()
+        run_sequence(steps, builds)
+        wine("wineboot", "--restart")
+        entry = reg_query(UNINSTALL_KEY + r"\Sinuet")
+        found = (read(SAVER), entry and entry.get("DisplayVersion"))
+        expect(found == (builds[last][2], builds[last][1]) if last else found == (None, None),
+               f"{steps}, restart: {'the saver and entry of ' + last if last else 'nothing'}"
+               " is installed")
+        expect(not leftovers(), f"{steps}, restart: no waiting file in system32")
+        expect(read(r"C:\other.new") is not None, f"{steps}, restart: the other rename is done")
+
+
 def main():
     if len(sys.argv) not in (4, 5):
         sys.exit(__doc__)
@@ -168,8 +268,11 @@ def main():
     setup = os.path.join(release, f"sinuet-{version}-setup.exe")
     if arch == "x86":
         test_x86(setup, release, version, sys.argv[4])
-    else:
+    elif arch == "x64":
         test_x64(setup, release, version)
+    else:
+        LOADER[:] = [os.environ["WINE64"]]
+        test_restarts(release, version)
     if failures:
         sys.exit(f"{len(failures)} setup check(s) failed under {arch} Wine")
 

@@ -1,18 +1,12 @@
 // The bitmap reader on the embedded frog and on small made-up files.
 #include "bmp_reader.h"
+#include "frog_bmp_data.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
-std::vector<unsigned char> ReadFile(const char *path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void Put32(std::vector<unsigned char> &b, size_t at, uint32_t v) {
     for (int k = 0; k < 4; ++k) {
         b[at + k] = static_cast<unsigned char>(v >> (8 * k));
@@ -39,9 +33,9 @@ std::vector<unsigned char> TwoByTwo(int32_t height) {
 } // namespace
 
 TEST(BmpReader, ReadsTheFrogAndSmallFilesInBothRowOrders) {
-    const std::vector<unsigned char> frog = ReadFile(FROG_BMP_PATH);
+    const unsigned char *frog = FROG_BMP;
     RgbImage image;
-    ASSERT_TRUE(ReadBmp(frog.data(), frog.size(), image));
+    ASSERT_TRUE(ReadBmp(frog, FROG_BMP_SIZE, image));
     EXPECT_EQ(image.width, 188);
     EXPECT_EQ(image.height, 149);
     ASSERT_EQ(image.pixels.size(), 188u * 149u);
