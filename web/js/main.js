@@ -3,7 +3,7 @@
 // URL query and in localStorage.
 import { loadCore } from './core.js';
 import { bindPanel, showPanel, showSettings } from './panel.js';
-import { makePainter, paintDrawList, resizeCanvas } from './painter.js';
+import { copyChanges, makePainter, resizeCanvas } from './painter.js';
 import { bindSaverMode } from './saver_mode.js';
 import { makeSchedule, restartSchedule, ticksDue } from './scheduler.js';
 import {
@@ -11,17 +11,19 @@ import {
     applyParams,
     seedOf,
     settingsParams,
+    tickLimitOf,
     storeSettings,
     storedParams,
 } from './settings.js';
 
 const canvas = document.getElementById('saver');
 const core = await loadCore();
-const painter = makePainter(canvas, core.frogImage());
+const painter = makePainter(canvas);
 const schedule = makeSchedule();
 const query = new URLSearchParams(location.search);
 let settings = applyParams(core, applyParams(core, DEFAULTS, storedParams()), query);
 let ticks = 0;
+const tickLimit = tickLimitOf(query); // ticks=N: N ticks, then the picture stays
 let size = null; // the canvas in device pixels, once known
 
 // The query shows the settings in force, corrected; the other parameters stay.
@@ -32,8 +34,8 @@ function showInAddress(params) {
 // A fresh set-up on a cleared canvas: the figures start again at the next tick.
 function restart() {
     if (size !== null) {
-        resizeCanvas(painter, size.width, size.height);
         core.restart(size.width, size.height);
+        resizeCanvas(painter, core, size.width, size.height);
     }
 }
 
@@ -45,13 +47,18 @@ function applySettings(next) {
 
 function frame(now) {
     if (size !== null) {
-        for (let due = ticksDue(schedule, now); due > 0; --due) {
-            paintDrawList(painter, core.tick());
+        for (let due = ticksDue(schedule, now); due > 0 && ticks !== tickLimit; --due) {
+            core.drawTick();
             ticks += 1;
         }
-        canvas.dataset.ticks = String(ticks);
+        copyChanges(painter, core);
+        if (canvas.dataset.ticks !== String(ticks)) {
+            canvas.dataset.ticks = String(ticks);
+        }
     }
-    requestAnimationFrame(frame);
+    if (ticks !== tickLimit) { // after ticks=N the picture stays, and no frame is asked for
+        requestAnimationFrame(frame);
+    }
 }
 
 // The canvas's size in device pixels, exactly where the browser reports it.

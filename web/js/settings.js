@@ -2,7 +2,8 @@
 // localStorage in the same form (count=50&loops=10&color=%238000ff&frog=1&fade=1&view3d=1).
 // Numbers are corrected as the configuration dialog corrects typed ones (above the range:
 // the highest; 0 or below: 1); a value that is no number, no #RRGGBB colour or no 0/1
-// switch is ignored. "seed" fixes the phases, "panel=0" starts with the panel hidden.
+// switch is ignored. "seed" fixes the phases, "ticks" stops after so many ticks, "panel=0"
+// starts with the panel hidden.
 
 export const DEFAULTS = Object.freeze({
     count: 10,
@@ -60,13 +61,24 @@ export function settingsParams(settings, params = new URLSearchParams()) {
     return result;
 }
 
-// The fixed seed of the query (a whole number 0..4294967295), or null.
-export function seedOf(params) {
-    const text = params.get('seed');
+// A whole number 0..4294967295, or null for any other text or none.
+function wholeNumber(text) {
     if (text === null || !/^[0-9]{1,10}$/.test(text) || Number(text) > 0xffffffff) {
         return null;
     }
     return Number(text);
+}
+
+// The fixed seed of the query, or null.
+export function seedOf(params) {
+    return wholeNumber(params.get('seed'));
+}
+
+// ticks=N of the query (a whole number 1..4294967295): draw that many ticks, then keep the
+// picture; null for no limit.
+export function tickLimitOf(params) {
+    const limit = wholeNumber(params.get('ticks'));
+    return limit === 0 ? null : limit;
 }
 
 // localStorage can be missing or refuse (a private window, a file: page, storage turned

@@ -85,7 +85,7 @@ export async function pageDigests({ c, show }) {
     const hex = (n) => n.toString(16).padStart(2, '0');
     const digests = [];
     for (let n = 1; n <= c.ticks; n++) {
-        sinuet.tick();
+        sinuet.drawTick();
         const text = sinuet.takeRecordedCalls();
         if (n === show) {
             return text.split('\n').slice(0, -1);
