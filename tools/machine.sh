@@ -4,6 +4,8 @@
 #                        SINUET_RUNS_32BIT (yes/no) for this shell and its children.
 #                        SINUET_NO_32BIT=1 forces "no", so the 64-bit path can be tried
 #                        on any machine.
+#   machine_windows_build sets preset and arch to the Windows build this machine runs:
+#                        windows/win32 where 32-bit programs run, else windows64/win64.
 #   machine_skip WHAT WHY prints that WHAT is skipped and why, and records it in
 #                        SINUET_SKIP_LOG (a file) when that is set, for a closing summary.
 machine_runs_32bit() {
@@ -26,5 +28,15 @@ machine_skip() {
     echo "SKIPPED: $1 ($2)"
     if [ -n "${SINUET_SKIP_LOG:-}" ]; then
         printf '%s (%s)\n' "$1" "$2" >>"$SINUET_SKIP_LOG"
+    fi
+}
+
+machine_windows_build() {
+    if machine_runs_32bit; then
+        preset=windows
+        arch=win32
+    else
+        preset=windows64
+        arch=win64
     fi
 }

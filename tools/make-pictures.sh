@@ -28,13 +28,7 @@ out=$(mkdir -p "${1:-$root/docs}" && cd "${1:-$root/docs}" && pwd)
 frames=${SINUET_PICTURE_FRAMES:-125}
 
 source tools/machine.sh
-if machine_runs_32bit; then
-    preset=windows
-    arch=win32
-else
-    preset=windows64
-    arch=win64
-fi
+machine_windows_build
 cmake --preset "$preset" -B "$build/$preset" >/dev/null
 cmake --build "$build/$preset" --target sinuet preview-host dialog_screenshot desktop_holder
 bin="$build/$preset/bin"

@@ -5,13 +5,9 @@
 # The Windows build to profile: the i686 one under 32-bit Wine, or the x86_64 one under
 # 64-bit Wine on a machine that runs no 32-bit programs. Sets windows_preset and wine_arch.
 source "$(dirname "${BASH_SOURCE[0]}")/machine.sh"
-if machine_runs_32bit; then
-    windows_preset=windows
-    wine_arch=win32
-else
-    windows_preset=windows64
-    wine_arch=win64
-fi
+machine_windows_build
+windows_preset=$preset
+wine_arch=$arch
 
 # Reads NAME=BUILD_DIR or BUILD_DIR arguments (the name then is the folder holding the
 # build folder), configures each build with the preset if it has not been, builds its

@@ -18,12 +18,8 @@ if [ "${SINUET_SKIP_SETUP:-0}" != 1 ]; then
 fi
 source tools/machine.sh
 source tools/wine-session.sh
-if machine_runs_32bit; then
-    preset=windows
-    arch=win32
-else
-    preset=windows64
-    arch=win64
+machine_windows_build
+if [ "$arch" = win64 ]; then
     echo "32-bit programs do not run here$([ "${SINUET_NO_32BIT:-0}" = 1 ] &&
         echo " (SINUET_NO_32BIT=1)"): running the 64-bit saver under 64-bit Wine."
 fi
