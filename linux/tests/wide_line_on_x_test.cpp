@@ -47,6 +47,13 @@ XPicture OpenPicture() {
     return {display, pixmap, pen, eraser};
 }
 
+void ClosePicture(const XPicture &x) {
+    XFreeGC(x.display, x.pen);
+    XFreeGC(x.display, x.eraser);
+    XFreePixmap(x.display, x.pixmap);
+    XCloseDisplay(x.display);
+}
+
 // A 24-bit TrueColor pixel value 0xRRGGBB as the buffer's pixel, and back.
 uint32_t FromServer(unsigned long value) {
     return OpaquePixel((value >> 16 & 0xFF) | (value & 0xFF00) | (value & 0xFF) << 16);
@@ -116,7 +123,7 @@ TEST(WideLineOnX, EveryPixelAsTheServerDrawsIt) {
                 << name << ": " << px << "," << py << " outside the box";
         }
     }
-    XCloseDisplay(x.display);
+    ClosePicture(x);
 }
 
 TEST(WideLineOnX, PicturesCutAtTheEdgesAsXPutImageCutsThem) {
@@ -148,6 +155,6 @@ TEST(WideLineOnX, PicturesCutAtTheEdgesAsXPutImageCutsThem) {
             << corner[0] << "," << corner[1];
     }
     XDestroyImage(image);
-    XCloseDisplay(x.display);
+    ClosePicture(x);
 }
 } // namespace
