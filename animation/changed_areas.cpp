@@ -7,11 +7,11 @@ namespace {
 int64_t Size(const ClientRect &area) {
     return static_cast<int64_t>(area.right - area.left) * (area.bottom - area.top);
 }
+} // namespace
 
-bool WorthJoining(const ClientRect &a, const ClientRect &b) {
+bool WorthJoiningAreas(const ClientRect &a, const ClientRect &b) {
     return Size(BoundingArea(a, b)) <= Size(a) + Size(b);
 }
-} // namespace
 
 void AddChangedArea(ChangedAreas &changed, ClientRect area, const ClientRect &bounds) {
     area = CommonArea(area, bounds);
@@ -21,7 +21,7 @@ void AddChangedArea(ChangedAreas &changed, ClientRect area, const ClientRect &bo
     // A joined box may now be worth joining with another one: look again until none is.
     std::vector<ClientRect> &areas = changed.areas;
     for (std::size_t k = 0; k < areas.size();) {
-        if (WorthJoining(areas[k], area)) {
+        if (WorthJoiningAreas(areas[k], area)) {
             area = BoundingArea(areas[k], area);
             areas[k] = areas.back();
             areas.pop_back();

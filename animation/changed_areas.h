@@ -22,6 +22,9 @@ struct ChangedAreas {
     std::vector<ClientRect> areas;
 };
 
+// Whether the bounding box of two areas is no larger than the two together.
+bool WorthJoiningAreas(const ClientRect &a, const ClientRect &b);
+
 // Adds an area, cut to the picture's bounds. An area is joined with one already there
 // when their bounding box is no larger than the two together, so that overlapping and
 // touching boxes become one and nothing far apart is copied between them.

@@ -45,9 +45,15 @@ function applySettings(next) {
     restart();
 }
 
-function frame(now) {
+// Draws the ticks due and puts their changes on the canvas, then waits for the next
+// deadline with a timer: the canvas changes 25 times a second, and the browser makes a
+// frame only then, not at the display's rate (see docs/web.md). A hidden page waits for
+// no timer; showing it again starts the schedule afresh.
+let timer = null;
+function step() {
+    timer = null;
     if (size !== null) {
-        for (let due = ticksDue(schedule, now); due > 0 && ticks !== tickLimit; --due) {
+        for (let due = ticksDue(schedule, performance.now()); due > 0 && ticks !== tickLimit; --due) {
             core.drawTick();
             ticks += 1;
         }
@@ -56,9 +62,16 @@ function frame(now) {
             canvas.dataset.ticks = String(ticks);
         }
     }
-    if (ticks !== tickLimit) { // after ticks=N the picture stays, and no frame is asked for
-        requestAnimationFrame(frame);
+    waitForTick();
+}
+
+function waitForTick() {
+    // Nothing to draw on before the size is known; after ticks=N the picture stays.
+    if (timer !== null || size === null || ticks === tickLimit || document.hidden) {
+        return;
     }
+    const wait = schedule.deadline === null ? 0 : schedule.deadline - performance.now();
+    timer = setTimeout(step, Math.max(0, wait));
 }
 
 // The canvas's size in device pixels, exactly where the browser reports it.
@@ -79,6 +92,7 @@ const sizes = new ResizeObserver((entries) => {
     if (size === null || next.width !== size.width || next.height !== size.height) {
         size = next;
         restart();
+        waitForTick();
     }
 });
 try {
@@ -88,7 +102,10 @@ try {
     sizes.observe(canvas);
 }
 
-document.addEventListener('visibilitychange', () => restartSchedule(schedule));
+document.addEventListener('visibilitychange', () => {
+    restartSchedule(schedule);
+    waitForTick();
+});
 
 const seed = seedOf(query);
 if (seed !== null) {
@@ -117,4 +134,4 @@ document.getElementById('hide-panel').addEventListener('click', () => setPanelSh
 document.getElementById('show-panel').addEventListener('click', () => setPanelShown(true));
 showPanel(query.get('panel') !== '0');
 bindSaverMode(document.getElementById('fullscreen'));
-requestAnimationFrame(frame);
+waitForTick();

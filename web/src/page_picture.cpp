@@ -1,5 +1,7 @@
-// Each run of lines adds its bounding box to the changed areas and the frog its own, so a
-// tick changes a handful of rectangles per figure, as the hack copies from its pixmap.
+// A run of lines adds the boxes of its consecutive lines, joined while the joined box is
+// no larger than the two (so a long arc gives several boxes along it, not one around its
+// open side), to the changed areas, and the frog its own box: a tick changes a handful of
+// rectangles per figure, as the hack copies from its pixmap.
 #include "page_picture.h"
 
 #include "web_painter.h"
@@ -22,8 +24,16 @@ size_t PaintRun(PagePicture &picture, const int32_t *words) {
         const int32_t *line = words + 3 + 4 * n;
         const ClientRect lit =
             DrawWideLine(picture.buffer, line[0], line[1], line[2], line[3], pixel);
-        if (!IsEmptyArea(lit)) {
-            drawn = IsEmptyArea(drawn) ? lit : BoundingArea(drawn, lit);
+        if (IsEmptyArea(lit)) {
+            continue;
+        }
+        if (IsEmptyArea(drawn)) {
+            drawn = lit;
+        } else if (WorthJoiningAreas(drawn, lit)) {
+            drawn = BoundingArea(drawn, lit);
+        } else { // joined, they would copy more than apart: a new box
+            AddChangedArea(picture.changed, drawn, Bounds(picture));
+            drawn = lit;
         }
     }
     AddChangedArea(picture.changed, drawn, Bounds(picture));

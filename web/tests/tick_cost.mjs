@@ -15,15 +15,17 @@ async function measure() {
     core.fixSeed(7);
     core.restart(1920, 1080);
     resizeCanvas(painter, core, 1920, 1080);
-    const total = { core: 0, copies: 0, flush: 0, rects: 0 };
+    const total = { core: 0, copies: 0, flush: 0, rects: 0, pixels: 0 };
     for (let n = 0; n < 300; n++) {
         const t0 = performance.now();
         core.drawTick();
         const t1 = performance.now();
         let rects = 0;
+        let pixels = 0;
         core.takeChanges((image, x, y) => {
             painter.context.putImageData(image, x, y);
             rects += 1;
+            pixels += image.width * image.height;
         });
         const t2 = performance.now();
         painter.context.getImageData(0, 0, 1, 1);
@@ -33,6 +35,7 @@ async function measure() {
             total.copies += t2 - t1;
             total.flush += t3 - t2;
             total.rects += rects;
+            total.pixels += pixels;
         }
     }
     return Object.fromEntries(Object.entries(total).map(([k, v]) => [k, v / 250]));
@@ -43,6 +46,7 @@ const browser = await launch({ width: 1920, height: 1080 });
 const page = await openPage(browser, `${server.url}?panel=0`);
 const cost = await page.evaluate(measure);
 console.log(`per tick: core and lines ${cost.core.toFixed(2)} ms, copies ${cost.copies.toFixed(2)} ms, ` +
-    `flush ${cost.flush.toFixed(2)} ms, ${Math.round(cost.rects)} rectangles`);
+    `flush ${cost.flush.toFixed(2)} ms, ${Math.round(cost.rects)} rectangles, ` +
+    `${Math.round(cost.pixels)} pixels`);
 await browser.close();
 server.stop();
